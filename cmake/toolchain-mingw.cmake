@@ -1,0 +1,20 @@
+# Cross-build for Windows with Debian's mingw-w64 POSIX-thread compilers.
+# SENTRIVOX_ARCH selects the target: i686 (the shipped 32-bit program) or
+# x86_64 (the same sources, for hosts whose kernel cannot execute 32-bit code).
+set(CMAKE_SYSTEM_NAME Windows)
+if(NOT DEFINED SENTRIVOX_ARCH)
+  set(SENTRIVOX_ARCH "$ENV{SENTRIVOX_ARCH}")
+endif()
+if(NOT SENTRIVOX_ARCH)
+  set(SENTRIVOX_ARCH i686)
+endif()
+set(SENTRIVOX_ARCH "${SENTRIVOX_ARCH}" CACHE STRING "i686 or x86_64")
+set(CMAKE_SYSTEM_PROCESSOR ${SENTRIVOX_ARCH})
+set(_triple ${SENTRIVOX_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER   ${_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_triple}-g++-posix)
+set(CMAKE_RC_COMPILER  ${_triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${_triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

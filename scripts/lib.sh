@@ -1,0 +1,82 @@
+# Shared settings of the project's scripts; sourced, not run.
+# shellcheck shell=bash
+
+SX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+SX_CACHE=${SENTRIVOX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/sentrivoxex}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+sx_log() { printf '[sentrivox] %s\n' "$*" >&2; }
+
+# The architecture the test programs are built for. The shipped program is
+# 32-bit; a host whose kernel cannot execute 32-bit code (no IA-32 emulation)
+# cannot start Wine's 32-bit loader, so there the same sources are built and
+# tested as a 64-bit program under wine64.
+sx_test_arch() {
+  if [ -n "${SENTRIVOX_ARCH:-}" ]; then echo "$SENTRIVOX_ARCH"; return; fi
+  if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo i686
+  else
+    echo x86_64
+  fi
+}
+
+# The Wine loader for an architecture.
+sx_wine_for() {
+  case "$1" in
+    i686) echo /usr/lib/wine/wine ;;
+    *) echo /usr/lib/wine/wine64 ;;
+  esac
+}
+
+sx_wineserver() {
+  if [ -x /usr/lib/wine/wineserver64 ]; then echo /usr/lib/wine/wineserver64; else echo /usr/lib/wine/wineserver32; fi
+}
+
+# Builds (or refreshes) the build tree of one architecture.
+sx_build() {
+  local arch=$1 dir="${SENTRIVOX_BUILD_ROOT:-$SX_ROOT/build}/$1"
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$SX_ROOT" -B "$dir" -G Ninja -DSENTRIVOX_ARCH="$arch" \
+      -DCMAKE_TOOLCHAIN_FILE="$SX_ROOT/cmake/toolchain-mingw.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2 || return 1
+  fi
+  cmake --build "$dir" -j "$(nproc)" "${@:2}" >&2
+}
+
+# A prepared prefix template per Windows flavour: win64 (64-bit Windows) and,
+# where 32-bit code can run, win32.
+sx_prefix_template() {
+  local flavour=$1 arch=$2 dir="$SX_CACHE/prefix-$1"
+  if [ ! -f "$dir/.ready" ]; then
+    sx_log "preparing the $flavour Wine prefix (about 30 s, once)"
+    rm -rf "$dir"
+    mkdir -p "$SX_CACHE"
+    local wine; wine=$(sx_wine_for "$arch")
+    if [ "$flavour" = win32 ]; then
+      WINEARCH=win32 WINEPREFIX="$dir" "$wine" wineboot -i >/dev/null 2>&1 || return 1
+    else
+      WINEARCH=win64 WINEPREFIX="$dir" "$wine" wineboot -i >/dev/null 2>&1 || return 1
+    fi
+    WINEPREFIX="$dir" "$(sx_wineserver)" -w
+    touch "$dir/.ready"
+  fi
+  echo "$dir"
+}
+
+# Starts Xvfb on a free display and prints the display name.
+sx_start_xvfb() {
+  local n
+  for n in $(seq 91 120); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      SX_XVFB_PID=$!
+      local i
+      for i in $(seq 1 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && { echo ":$n"; return 0; }
+        sleep 0.1
+      done
+      kill "$SX_XVFB_PID" 2>/dev/null
+    fi
+  done
+  return 1
+}

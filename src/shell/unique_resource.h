@@ -1,0 +1,65 @@
+// RAII owners for the handles of the Win32 API: each releases what it holds,
+// also on early returns.
+#pragma once
+
+#include <windows.h>
+#include <utility>
+
+template <class T, auto Close, auto Invalid = nullptr>
+class UniqueResource {
+public:
+    UniqueResource() = default;
+    explicit UniqueResource(T value) : value_(value) {}
+    ~UniqueResource() { reset(); }
+    UniqueResource(const UniqueResource&) = delete;
+    UniqueResource& operator=(const UniqueResource&) = delete;
+    UniqueResource(UniqueResource&& other) noexcept : value_(other.release()) {}
+    UniqueResource& operator=(UniqueResource&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+
+    T get() const { return value_; }
+    explicit operator bool() const { return valid(); }
+    bool valid() const { return value_ != T(Invalid) && value_ != T(); }
+    // For functions that return the handle through a pointer.
+    T* put() { reset(); return &value_; }
+    T release() { T v = value_; value_ = T(Invalid); return v; }
+    void reset(T value = T(Invalid)) {
+        if (valid()) Close(value_);
+        value_ = value;
+    }
+
+private:
+    T value_ = T(Invalid);
+};
+
+using UniqueHkey        = UniqueResource<HKEY, RegCloseKey>;
+using UniqueHandle      = UniqueResource<HANDLE, CloseHandle>;
+using UniqueFileHandle  = UniqueResource<HANDLE, CloseHandle, -1>;  // INVALID_HANDLE_VALUE
+using UniqueFindHandle  = UniqueResource<HANDLE, FindClose, -1>;
+using UniqueModule      = UniqueResource<HMODULE, FreeLibrary>;
+using UniqueGdiObject   = UniqueResource<HGDIOBJ, DeleteObject>;
+using UniqueHglobal     = UniqueResource<HGLOBAL, GlobalFree>;
+
+// Release on scope exit for COM interfaces.
+template <class I>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ~ComPtr() { reset(); }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& o) noexcept { if (this != &o) { reset(); p_ = std::exchange(o.p_, nullptr); } return *this; }
+
+    I* get() const { return p_; }
+    I* operator->() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+    I** put() { reset(); return &p_; }
+    void** put_void() { return reinterpret_cast<void**>(put()); }
+    void reset() { if (p_) { p_->Release(); p_ = nullptr; } }
+
+private:
+    I* p_ = nullptr;
+};
