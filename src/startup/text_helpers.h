@@ -1,0 +1,43 @@
+// Small text helpers shared by every page: containment, file-name parts and
+// the copies that turn one character into another. Every copy is bounded to
+// the caller's buffer (size counts the terminator) and always terminated.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "shell/fixed_text.h"
+
+// Longest text that ContainsNoCase looks into; longer texts never match.
+inline constexpr size_t kContainsMaxText = 772;
+// Longest result of StripQuotes.
+inline constexpr size_t kStripQuotesMax = 512;
+
+// True when needle occurs in text, compared without regard to case.
+// Empty arguments and texts over 772 characters give false.
+bool ContainsNoCase(std::string_view text, std::string_view needle);
+// Index of the first character after the last backslash; 0 when there is none.
+int FileNameOffset(std::string_view path);
+
+// The text from its first non-blank character.
+size_t SkipLeadingSpaces(std::string_view text, char* out, size_t size);
+// The text from its first '.' (dot included); empty when there is no dot.
+size_t ExtensionOf(std::string_view text, char* out, size_t size);
+// Copy with every '=' turned into ':' (note file names, approved baselines).
+size_t NoteName(std::string_view text, char* out, size_t size);
+// Copy with every double quote removed, 512 characters at most. Returns the length written.
+size_t StripQuotes(std::string_view text, char* out, size_t size);
+// The first count characters with every ',' turned into a blank.
+size_t CommaToBlank(std::string_view text, size_t count, char* out, size_t size);
+// Each blank becomes "%20" and each '&' becomes '+'; a "%20" that does not fit whole is left out.
+size_t UrlEscape(std::string_view text, char* out, size_t size);
+// The decimal number with a comma between groups of three digits (1,234,567).
+size_t FormatThousands(long long number, char* out, size_t size);
+
+template <size_t N> size_t SkipLeadingSpaces(std::string_view t, FixedText<N>& o) { return SkipLeadingSpaces(t, o.data(), N); }
+template <size_t N> size_t ExtensionOf(std::string_view t, FixedText<N>& o) { return ExtensionOf(t, o.data(), N); }
+template <size_t N> size_t NoteName(std::string_view t, FixedText<N>& o) { return NoteName(t, o.data(), N); }
+template <size_t N> size_t StripQuotes(std::string_view t, FixedText<N>& o) { return StripQuotes(t, o.data(), N); }
+template <size_t N> size_t CommaToBlank(std::string_view t, size_t count, FixedText<N>& o) { return CommaToBlank(t, count, o.data(), N); }
+template <size_t N> size_t UrlEscape(std::string_view t, FixedText<N>& o) { return UrlEscape(t, o.data(), N); }
+template <size_t N> size_t FormatThousands(long long n, FixedText<N>& o) { return FormatThousands(n, o.data(), N); }
