@@ -3,13 +3,15 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 #include "shell/fixed_text.h"
 
 // The store never holds more rows than this; the next append is refused.
 inline constexpr int kListStoreMaxRows = 4096;
-// Item type of a cookie row: its appends are also bounded by the option MaxCookie.
+// Item type of an Internet Explorer cookie row: its appends are also bounded by the option MaxCookie.
 inline constexpr int kCookieRowType = 500;
 
 struct ListRow {
@@ -21,7 +23,33 @@ struct ListRow {
     FixedText<1024> description;
 };
 
-// Appends one row (see list_store.cpp for the rules); 1 on success, 0 when refused.
+// A table of rows with the append rules of the shared store. The program keeps
+// two: the shared store and the cookie store (cookie_store.h).
+class ListStore {
+public:
+    bool Append(std::string_view title, std::string_view path, std::string_view detail,
+                std::string_view description, int typeCode, int flag);
+    int Count() const { return static_cast<int>(rows_.size()); }
+    const ListRow* Row(int index) const;
+    void Clear();
+    // Changes with every append and clear: whatever was derived from the rows
+    // (sort keys, companies) is stale once it differs.
+    unsigned Generation() const { return generation_; }
+
+private:
+    int CookieLimit();
+
+    std::vector<std::unique_ptr<ListRow>> rows_;
+    unsigned generation_ = 0;
+    int cookieLimit_ = -1;  // MaxCookie, read once per fill
+};
+
+ListStore& SharedListStore();
+
+// Appends one row to the shared store; 1 on success, 0 when refused. The path
+// loses its double quotes and takes its long form; an empty title becomes the
+// path's file name without its extension; a title containing "(Default)" is
+// stored empty; a title containing "Sentrivox" becomes the program's caption.
 bool ListStoreAppend(std::string_view title, std::string_view path, std::string_view detail,
                      std::string_view description, int typeCode, int flag);
 int ListStoreCount();

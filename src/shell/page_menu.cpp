@@ -1,0 +1,242 @@
+#include "shell/page_menu.h"
+
+#include <shellapi.h>
+
+#include "shell/fixed_text.h"
+#include "shell/list_page_hooks.h"
+#include "shell/list_store.h"
+#include "shell/list_view.h"
+#include "shell/load_text.h"
+#include "shell/page_commands.h"
+#include "shell/recent_store.h"
+#include "startup/command_line.h"
+#include "startup/file_search.h"
+#include "startup/launch.h"
+#include "startup/program_folders.h"
+
+namespace {
+
+// The menu items: their string and the command of the page's button of that id.
+const PageMenuEntry kInfo{1008, 301, {}};
+const PageMenuEntry kExplore{kCommandExploreFolder, 1135, {}};
+const PageMenuEntry kProperties{kCommandOpenProperties, 1136, {}};
+const PageMenuEntry kViewNote{kCommandViewNote, 971, {}};
+const PageMenuEntry kAdd{1064, 311, {}};
+const PageMenuEntry kMoveToDelayed{1195, 1116, {}};
+const PageMenuEntry kRemove{1003, 302, {}};
+const PageMenuEntry kEnable{10, 632, {}};
+const PageMenuEntry kDisable{11, 633, {}};
+const PageMenuEntry kDeleteOnReboot{1144, 801, {}};
+const PageMenuEntry kLaunch{1065, 1117, {}};
+const PageMenuEntry kDelayOptions{1197, 1118, {}};
+const PageMenuEntry kRestoreToStartup{1198, 1124, {}};
+const PageMenuEntry kRefresh{1006, 305, {}};
+const PageMenuEntry kKillTask{1007, 306, {}};
+const PageMenuEntry kDelete{1184, 925, {}};
+const PageMenuEntry kViewWithNotepad{1180, 913, {}};
+const PageMenuEntry kViewCookie{1008, 659, {}};
+const PageMenuEntry kRemoveUnchecked{1004, 303, {}};
+const PageMenuEntry kRemoveChecked{1103, 708, {}};
+const PageMenuEntry kRestoreHistory{1104, 717, {}};
+const PageMenuEntry kClearHistory{1106, 711, {}};
+const PageMenuEntry kCloseHistory{IDOK, 304, {}};
+const PageMenuEntry kSuggestions{1065, 1327, {}};
+const PageMenuEntry kPlusInfo{1067, 641, {}};
+const PageMenuEntry kLog{9, 310, {}};
+const PageMenuEntry kHelp{1077, 31, {}};
+const PageMenuEntry kSeparator{};
+
+constexpr int kFirstAdvancedType = 250;  // Winlogon and shell-extension entries: no disable or move
+
+// What the menu needs of a row, from the store the page lists.
+struct MenuRow {
+    FixedText<260> path;
+    int typeCode = 0;
+};
+
+const ListStore& StoreOf(int pageId) {
+    const ListStore* own = ListPageHooksOf(pageId).store;
+    return own ? *own : SharedListStore();
+}
+
+bool ReadMenuRow(int pageId, int row, MenuRow& out) {
+    if (pageId == kPageRecent) {
+        const RecentRow* record = RecentStoreRow(row);
+        if (!record) return false;
+        out.path = record->path.view();
+        out.typeCode = record->typeCode;
+        return true;
+    }
+    const ListRow* item = StoreOf(pageId).Row(row);
+    if (!item) return false;
+    out.path = item->path.view();
+    out.typeCode = item->typeCode;
+    return true;
+}
+
+bool HasNote(std::string_view path) {
+    FixedText<260> note;
+    return NoteFilePath(path, note) > 0 && FileExists(note.view());
+}
+
+// The program file of a row: the path resolved, or the path itself when that gives nothing.
+FixedText<260> ProgramFileOf(std::string_view path) {
+    FixedText<260> file;
+    if (ExtractProgramFile(path, file) <= 0) file = path;
+    return file;
+}
+
+void AddProgramItems(std::vector<PageMenuEntry>& menu, bool note) {
+    menu.insert(menu.end(), {kInfo, kExplore, kProperties});
+    if (note) menu.push_back(kViewNote);
+}
+
+void AddRecentItems(std::vector<PageMenuEntry>& menu, int typeCode, bool note) {
+    menu.insert(menu.end(), {kExplore, kProperties});
+    if (note) menu.push_back(kViewNote);
+    menu.push_back(kSeparator);
+    switch (typeCode) {
+        case 1: menu.insert(menu.end(), {kSeparator, kRemove, kRefresh}); break;
+        case 370: menu.insert(menu.end(), {kRefresh, kDelete, kViewWithNotepad}); break;
+        case 600: menu.insert(menu.end(), {kRefresh, kKillTask}); break;
+        case 900: menu.insert(menu.end(), {kRemove, kRefresh}); break;
+        default: menu.push_back(kRefresh); break;
+    }
+    menu.push_back(kDeleteOnReboot);
+}
+
+}  // namespace
+
+std::vector<PageMenuEntry> PageMenuEntries(int pageId, int row) {
+    std::vector<PageMenuEntry> menu;
+    MenuRow item;
+    if (!ReadMenuRow(pageId, row, item)) return menu;
+    const bool note = HasNote(item.path.view());
+
+    switch (pageId) {
+        case kPageStartup: {
+            AddProgramItems(menu, note);
+            menu.push_back(kAdd);
+            if (item.typeCode < kFirstAdvancedType) {
+                const auto& isDisabled = ListPageHooksOf(pageId).isDisabled;
+                const bool disabled = isDisabled && isDisabled(row);
+                menu.insert(menu.end(), {kMoveToDelayed, kSeparator, kRemove, disabled ? kEnable : kDisable,
+                                         kDeleteOnReboot});
+            }
+            break;
+        }
+        case kPageDelayed:
+            menu.insert(menu.end(), {kInfo, kExplore, kProperties, kAdd, kLaunch, kDelayOptions, kSeparator,
+                                     kRemove, kRestoreToStartup});
+            if (note) menu.push_back(kViewNote);
+            break;
+        case kPageActiveTasks:
+            AddProgramItems(menu, note);
+            menu.insert(menu.end(), {kRefresh, kKillTask, kDeleteOnReboot});
+            break;
+        case kPageServices:
+            AddProgramItems(menu, note);
+            break;
+        case kPageScheduledTasks:
+        case kPageIEHelpers:
+            AddProgramItems(menu, note);
+            menu.insert(menu.end(), {kRemove, kDeleteOnReboot});
+            break;
+        case kPageFileTypes:
+            menu.push_back(kInfo);
+            if (note) menu.push_back(kViewNote);
+            menu.insert(menu.end(), {kAdd, kRemove});
+            break;
+        case kPageHidden:
+            AddProgramItems(menu, note);
+            menu.insert(menu.end(), {kRefresh, kDelete, kDeleteOnReboot, kViewWithNotepad});
+            break;
+        case kPageRecent:
+            AddRecentItems(menu, item.typeCode, note);
+            break;
+        case kPageRegistryMonitoring: {
+            // The row's number is the entry's lock; this menu has no closing items.
+            PageMenuEntry locked{kCommandLockEntry, 0, "Locked - Will automatically be protected.",
+                                 item.typeCode != 0};
+            PageMenuEntry unlocked{kCommandUnlockEntry, 0, "Unlocked - You will be alerted if changed.",
+                                   item.typeCode == 0};
+            menu.insert(menu.end(), {locked, unlocked, kAdd, kSuggestions, kRemove});
+            return menu;
+        }
+        case kPageCookies:
+        case kListCookieDialog:
+            menu.insert(menu.end(), {kViewCookie, kRemoveUnchecked, kRemoveChecked});
+            break;
+        case kListHistory:
+            menu.insert(menu.end(), {kRestoreHistory, kClearHistory, kCloseHistory});
+            break;
+        default:
+            break;
+    }
+
+    if (!menu.empty()) menu.push_back(kSeparator);
+    menu.push_back(kPlusInfo);
+    if (pageId != kPageCookies && pageId != kListCookieDialog) menu.push_back(kLog);
+    menu.push_back(kHelp);
+    return menu;
+}
+
+HMENU BuildPageMenu(int pageId, int row) {
+    std::vector<PageMenuEntry> entries = PageMenuEntries(pageId, row);
+    if (entries.empty()) return nullptr;
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return nullptr;
+    for (const PageMenuEntry& entry : entries) {
+        if (entry.command == 0) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        FixedText<260> text;
+        if (entry.stringId == 0 || LoadText(entry.stringId, text) <= 0) text = entry.literal;
+        UINT flags = MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED);
+        AppendMenuA(menu, flags, static_cast<UINT_PTR>(entry.command), text.c_str());
+    }
+    return menu;
+}
+
+bool ShowListMenu(HWND page, HWND list, int pageId) {
+    const int row = SelectedRow(list);
+    if (row < 0) return false;
+    HMENU menu = BuildPageMenu(pageId, row);
+    if (!menu) return false;
+    POINT at = {};
+    GetCursorPos(&at);
+    SetForegroundWindow(page);
+    TrackPopupMenuEx(menu, TPM_RIGHTBUTTON, at.x, at.y, page, nullptr);
+    // The menu closes properly only after the owner has seen another message.
+    PostMessageA(page, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+    return true;
+}
+
+bool ShowPageMenu(HWND page, int pageId) { return ShowListMenu(page, GetDlgItem(page, kListControl), pageId); }
+
+bool HandleSharedMenuCommand(HWND page, int pageId, int command) {
+    if (command != kCommandExploreFolder && command != kCommandOpenProperties && command != kCommandViewNote)
+        return false;
+    MenuRow item;
+    if (!ReadMenuRow(pageId, SelectedRow(GetDlgItem(page, kListControl)), item)) return false;
+
+    switch (command) {
+        case kCommandExploreFolder: {
+            FixedText<260> folder;
+            if (!LocateProgramFolder(ProgramFileOf(item.path.view()).view(), folder)) return true;
+            ShellExecuteA(page, "explore", folder.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+            return true;
+        }
+        case kCommandOpenProperties:
+            OpenFileProperties(page, ProgramFileOf(item.path.view()).view());
+            return true;
+        default: {
+            FixedText<260> note;
+            if (NoteFilePath(item.path.view(), note) > 0)
+                ShellExecuteA(page, "open", note.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+            return true;
+        }
+    }
+}
