@@ -60,6 +60,14 @@ sx_prefix_template() {
     WINEPREFIX="$dir" "$(sx_wineserver)" -w
     touch "$dir/.ready"
   fi
+  if [ "$flavour" = win64 ] && [ ! -f "$dir/.wow64-run" ]; then
+    # 64-bit Windows has a Run key in its 32-bit view too; a new Wine prefix
+    # lacks it, and the program tells 64-bit Windows by that key.
+    WINEPREFIX="$dir" "$(sx_wine_for "$arch")" reg add \
+      'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Run' /f >/dev/null 2>&1 || return 1
+    WINEPREFIX="$dir" "$(sx_wineserver)" -w
+    touch "$dir/.wow64-run"
+  fi
   echo "$dir"
 }
 

@@ -17,7 +17,8 @@ struct AppState {
     bool is64BitWindows = false;
     int currentPageId = 0;      // 0 while no sheet is open, 1 while it is built, then the page id
     DWORD startTicks = 0;
-    bool monitorAutoStart = false;
+    bool monitorAutoStart = false;  // whether the monitor is set to start with Windows
+    bool viewCookiesForced = false; // the Cookies page shows cookies whatever ViewCookies says
 };
 
 extern AppState g_app;

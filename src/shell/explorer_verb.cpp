@@ -1,0 +1,24 @@
+#include "shell/explorer_verb.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "shell/load_text.h"
+#include "shell/registry.h"
+#include "startup/program_folders.h"
+
+void CreateExplorerVerb() {
+    char folder[MAX_PATH] = {};
+    ProgramFolder(folder, sizeof(folder));
+    std::string command = "\"" + std::string(folder) + "\\sentrivox.exe\" %1";
+    RegWriteString(HKEY_CLASSES_ROOT, std::string(kExplorerVerbKey) + "\\command", "", command);
+    RegWriteString(HKEY_CLASSES_ROOT, kExplorerVerbKey, "", LoadTextString(1183, 260));
+}
+
+void RemoveExplorerVerb() { RegDeleteTree(HKEY_CLASSES_ROOT, kExplorerVerbKey); }
+
+bool ExplorerVerbPresent() {
+    FixedText<260> value;
+    return RegReadString(kExplorerVerbKey, "", HKEY_CLASSES_ROOT, value) > 0;
+}

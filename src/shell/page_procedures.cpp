@@ -1,0 +1,23 @@
+#include "shell/frame_page.h"
+#include "shell/page_table.h"
+
+// Pages answer here with their own procedure; a page that shows only its frame
+// shares the common behaviour.
+DLGPROC PageProcedure(int pageId) {
+    switch (pageId) {
+        case 6026: return FramePageProc<6026>;
+        case 6055: return FramePageProc<6055>;
+        case 6040: return FramePageProc<6040>;
+        case 6039: return FramePageProc<6039>;
+        case 6038: return FramePageProc<6038>;
+        case 6029: return FramePageProc<6029>;
+        case 6028: return FramePageProc<6028>;
+        case 6042: return FramePageProc<6042>;
+        case 6052: return FramePageProc<6052>;
+        case 6060: return FramePageProc<6060>;
+        case 6056: return FramePageProc<6056>;
+        case 6061: return FramePageProc<6061>;
+        case 6033: return FramePageProc<6033>;
+        default: return FramePageProc<6026>;
+    }
+}

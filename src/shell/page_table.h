@@ -1,0 +1,23 @@
+// The pages of the property sheet, in tab order.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+struct PageEntry {
+    int templateId;   // the page's dialog template
+    int titleString;  // its tab title in the string table
+    int tabIcon;      // its tab icon
+    int pageId;       // its page command id
+};
+
+// The page table; Services is left out where there is no service manager.
+std::vector<PageEntry> PageTable(bool includeServices);
+// The pages of the open sheet (empty while none is open).
+const std::vector<PageEntry>& BuiltPages();
+void SetBuiltPages(std::vector<PageEntry> pages);
+// The index of the page with that command id, or 0 when none has it.
+int StartPageIndex(const std::vector<PageEntry>& pages, int pageId);
+// The dialog procedure of a page.
+DLGPROC PageProcedure(int pageId);
