@@ -1,0 +1,171 @@
+#include "support/registry_fixture.h"
+
+#include <cstring>
+#include <functional>
+
+namespace testsupport {
+
+namespace {
+
+REGSAM ViewFlag(RegView view) { return view == RegView::k64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY; }
+
+class Key {
+public:
+    Key(HKEY root, std::string_view subkey, REGSAM access, RegView view) {
+        if (RegOpenKeyExA(root, std::string(subkey).c_str(), 0, access | ViewFlag(view), &key_) != ERROR_SUCCESS)
+            key_ = nullptr;
+    }
+    ~Key() {
+        if (key_) RegCloseKey(key_);
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+    HKEY get() const { return key_; }
+    explicit operator bool() const { return key_ != nullptr; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+std::optional<RegValueData> ReadValue(HKEY key, std::string_view name) {
+    std::string valueName(name);
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+    std::string data(size, '\0');
+    if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    data.resize(size);
+    return RegValueData{type, data};
+}
+
+std::string TextOfString(std::string data) {
+    while (!data.empty() && data.back() == '\0') data.pop_back();
+    return data;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadRegString(HKEY root, std::string_view subkey, std::string_view name, RegView view) {
+    Key key(root, subkey, KEY_READ, view);
+    if (!key) return std::nullopt;
+    auto value = ReadValue(key.get(), name);
+    if (!value || (value->type != REG_SZ && value->type != REG_EXPAND_SZ)) return std::nullopt;
+    return TextOfString(value->data);
+}
+
+std::optional<DWORD> ReadRegDword(HKEY root, std::string_view subkey, std::string_view name, RegView view) {
+    Key key(root, subkey, KEY_READ, view);
+    if (!key) return std::nullopt;
+    auto value = ReadValue(key.get(), name);
+    if (!value || value->type != REG_DWORD || value->data.size() != sizeof(DWORD)) return std::nullopt;
+    DWORD number = 0;
+    std::memcpy(&number, value->data.data(), sizeof(number));
+    return number;
+}
+
+bool WriteRegString(HKEY root, std::string_view subkey, std::string_view name, std::string_view value,
+                    RegView view) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, std::string(subkey).c_str(), 0, nullptr, 0, KEY_WRITE | ViewFlag(view), nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    std::string text(value);
+    LONG rc = RegSetValueExA(key, std::string(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                             DWORD(text.size() + 1));
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
+}
+
+bool WriteRegDword(HKEY root, std::string_view subkey, std::string_view name, DWORD value, RegView view) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, std::string(subkey).c_str(), 0, nullptr, 0, KEY_WRITE | ViewFlag(view), nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    LONG rc = RegSetValueExA(key, std::string(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                             sizeof(value));
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
+}
+
+bool RegKeyPresent(HKEY root, std::string_view subkey, RegView view) {
+    return bool(Key(root, subkey, KEY_READ, view));
+}
+
+bool RegValuePresent(HKEY root, std::string_view subkey, std::string_view name, RegView view) {
+    Key key(root, subkey, KEY_READ, view);
+    return key && ReadValue(key.get(), name).has_value();
+}
+
+std::vector<std::string> RegSubkeyNames(HKEY root, std::string_view subkey, RegView view) {
+    std::vector<std::string> names;
+    Key key(root, subkey, KEY_READ, view);
+    if (!key) return names;
+    char name[256];
+    for (DWORD i = 0; i < 100000; ++i) {
+        DWORD length = sizeof(name);
+        if (RegEnumKeyExA(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    return names;
+}
+
+std::vector<std::string> RegValueNames(HKEY root, std::string_view subkey, RegView view) {
+    std::vector<std::string> names;
+    Key key(root, subkey, KEY_READ, view);
+    if (!key) return names;
+    char name[16384];
+    for (DWORD i = 0; i < 100000; ++i) {
+        DWORD length = sizeof(name);
+        if (RegEnumValueA(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    return names;
+}
+
+bool DeleteRegTree(HKEY root, std::string_view subkey, RegView view) {
+    std::string path(subkey);
+    {
+        Key key(root, path, KEY_ALL_ACCESS, view);
+        if (!key) return !RegKeyPresent(root, path, view);
+        RegDeleteTreeA(key.get(), nullptr);
+    }
+    RegDeleteKeyExA(root, path.c_str(), ViewFlag(view), 0);
+    return !RegKeyPresent(root, path, view);
+}
+
+bool DeleteRegValue(HKEY root, std::string_view subkey, std::string_view name, RegView view) {
+    Key key(root, subkey, KEY_SET_VALUE | KEY_QUERY_VALUE, view);
+    if (!key) return true;
+    RegDeleteValueA(key.get(), std::string(name).c_str());
+    return !ReadValue(key.get(), name).has_value();
+}
+
+RegTree CaptureRegTree(HKEY root, std::string_view subkey, RegView view) {
+    RegTree tree;
+    std::function<void(const std::string&)> visit = [&](const std::string& relative) {
+        std::string path(subkey);
+        if (!relative.empty()) path += "\\" + relative;
+        Key key(root, path, KEY_READ, view);
+        if (!key) return;
+        auto& values = tree[relative];
+        for (const std::string& name : RegValueNames(root, path, view))
+            if (auto value = ReadValue(key.get(), name)) values[name] = *value;
+        for (const std::string& child : RegSubkeyNames(root, path, view))
+            visit(relative.empty() ? child : relative + "\\" + child);
+    };
+    visit("");
+    return tree;
+}
+
+void CleanProgramRegistry() {
+    for (RegView view : {RegView::k64, RegView::k32}) {
+        DeleteRegTree(HKEY_CURRENT_USER, kVendorKey, view);
+        DeleteRegTree(HKEY_LOCAL_MACHINE, kVendorKey, view);
+        DeleteRegValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Sentrivox", view);
+        DeleteRegTree(HKEY_LOCAL_MACHINE, "Software\\Classes\\exefile\\shell\\Sentrivox PLUS", view);
+        DeleteRegTree(HKEY_CURRENT_USER, "Software\\Classes\\exefile\\shell\\Sentrivox PLUS", view);
+    }
+}
+
+}  // namespace testsupport
