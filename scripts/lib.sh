@@ -60,13 +60,18 @@ sx_prefix_template() {
     WINEPREFIX="$dir" "$(sx_wineserver)" -w
     touch "$dir/.ready"
   fi
-  if [ "$flavour" = win64 ] && [ ! -f "$dir/.wow64-run" ]; then
-    # 64-bit Windows has a Run key in its 32-bit view too; a new Wine prefix
-    # lacks it, and the program tells 64-bit Windows by that key.
-    WINEPREFIX="$dir" "$(sx_wine_for "$arch")" reg add \
-      'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Run' /f >/dev/null 2>&1 || return 1
+  if [ ! -f "$dir/.settled" ]; then
+    local wine; wine=$(sx_wine_for "$arch")
+    # With no window manager on a virtual screen, Wine draws the title bars itself.
+    WINEPREFIX="$dir" "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || return 1
+    if [ "$flavour" = win64 ]; then
+      # 64-bit Windows has a Run key in its 32-bit view too; a new Wine prefix
+      # lacks it, and the program tells 64-bit Windows by that key.
+      WINEPREFIX="$dir" "$wine" reg add 'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Run' \
+        /f >/dev/null 2>&1 || return 1
+    fi
     WINEPREFIX="$dir" "$(sx_wineserver)" -w
-    touch "$dir/.wow64-run"
+    touch "$dir/.settled"
   fi
   echo "$dir"
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 
 #include "res/resource_ids.h"
 #include "shell/app_state.h"
@@ -83,12 +84,14 @@ int OpenSheet(HWND owner, int pageId) {
     std::vector<PageEntry> pages = PageTable(IsWindowsNT());
     const int start = StartPageIndex(pages, pageId);
     std::vector<std::array<char, 256>> titles(pages.size());
-    std::vector<PROPSHEETPAGEA> sheetPages(pages.size());
+    // The sheet steps through the page array by dwSize, so the entries are laid
+    // out at that stride rather than at sizeof(PROPSHEETPAGEA).
+    const UINT pageSize = newer ? PROPSHEETPAGEA_V2_SIZE : PROPSHEETPAGEA_V1_SIZE;
+    std::vector<BYTE> pageArray(pages.size() * pageSize);
     for (size_t i = 0; i < pages.size(); ++i) {
         LoadText(pages[i].titleString, titles[i].data(), titles[i].size());
-        PROPSHEETPAGEA& p = sheetPages[i];
-        p = PROPSHEETPAGEA{};
-        p.dwSize = newer ? PROPSHEETPAGEA_V2_SIZE : PROPSHEETPAGEA_V1_SIZE;
+        PROPSHEETPAGEA p{};
+        p.dwSize = pageSize;
         p.dwFlags = PSP_USETITLE | PSP_USEHICON;
         p.hInstance = ResourceInstance();
         p.pszTemplate = MAKEINTRESOURCEA(pages[i].templateId);
@@ -96,6 +99,7 @@ int OpenSheet(HWND owner, int pageId) {
         p.pszTitle = titles[i].data();
         p.pfnDlgProc = PageProcedure(pages[i].pageId);
         p.lParam = 0;
+        std::memcpy(pageArray.data() + i * pageSize, &p, pageSize);
     }
     SetBuiltPages(pages);
 
@@ -109,9 +113,9 @@ int OpenSheet(HWND owner, int pageId) {
     header.hwndParent = owner;
     header.hInstance = ResourceInstance();
     header.pszCaption = g_app.caption.c_str();
-    header.nPages = UINT(sheetPages.size());
+    header.nPages = UINT(pages.size());
     header.nStartPage = UINT(start);
-    header.ppsp = sheetPages.data();
+    header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(pageArray.data());
     PlayOpenSound();
     if (PropertySheetA(&header) == -1) ShowNote(IDS_NOT_NORMAL);
     SetBuiltPages({});
