@@ -1,0 +1,57 @@
+// The running processes: the walk over them (16-bit tasks included) and the
+// operations that end one.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string_view>
+
+// Called once per process: its id, its 16-bit task handle (0 for an ordinary
+// process), its full file path (at most 259 characters, possibly empty) and
+// the caller's context. Returns true to go on, false to stop the walk.
+using ProcessVisitor = bool (*)(DWORD processId, WORD task16, const char* path, void* context);
+
+// Exit code given to a process that is ended here (not the STILL_ACTIVE it
+// reports while it runs, which would make it look alive for ever).
+inline constexpr UINT kKilledExitCode = 1;
+// KillProgram waits for the ended process this many times, this far apart.
+inline constexpr int kKillWaitPolls = 5;
+inline constexpr DWORD kKillWaitPollMs = 10;
+
+// Walks the running processes; true when the walk could be made.
+bool EnumRunningProcesses(ProcessVisitor visitor, void* context);
+// Same with any callable taking (DWORD id, WORD task16, const char* path) -> bool.
+template <class F>
+bool EnumRunningProcesses(F&& visit) {
+    return EnumRunningProcesses(
+        [](DWORD id, WORD task, const char* path, void* ctx) -> bool {
+            return (*static_cast<F*>(ctx))(id, task, path);
+        },
+        const_cast<void*>(static_cast<const void*>(&visit)));
+}
+
+// Ends the process; true when it was terminated.
+bool KillProcessById(DWORD processId);
+
+// The process id of the first running process whose file is the program's
+// (ExtractProgramFile and LongPathOf on both sides, compared without case,
+// or the path equal to the process's bare file name); 0 when none.
+DWORD FindProgramProcess(std::string_view path);
+// The id of the running process whose file is the path's; 0 when none.
+DWORD IsProgramRunning(std::string_view path);
+
+// Asks (when ask is set) and ends the running program, writes its history
+// event and repaints the taskbar. Returns the process id that was found, 0
+// when the program is not running.
+DWORD KillProgram(std::string_view path, std::string_view name, bool ask);
+// The question KillProgram asks: true when the user answers Yes.
+bool ConfirmKillProgram(std::string_view path, std::string_view name);
+// KillProgram without the question: ends the process, waits briefly for it,
+// writes the history event and repaints the taskbar. Returns the id, 0 when
+// the process could not be opened.
+DWORD EndProgramProcess(DWORD processId, std::string_view path, std::string_view name);
+
+// Fills the shared list store with the distinct files of the running
+// processes, each with its version description. Returns the rows appended.
+int ListRunningPrograms();
