@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "shell/app_state.h"
@@ -18,15 +19,6 @@ constexpr int kIdsNoHostsFile = 736;
 constexpr int kIdsBrowseTitle = 902;
 constexpr int kIdsBrowseFilter = 903;
 constexpr const char* kOpenAsKey = "Software\\Orvik Studios\\Sentrivox\\Delay\\OpenAs";
-
-// The window state stored for a delayed program: 0 normal, 1 minimised, 2 maximised.
-int ShowModeOf(HKEY hive, std::string_view path) {
-    FixedText<24> text;
-    if (!hive || RegReadString(kOpenAsKey, path, hive, text) <= 0) return SW_SHOWNORMAL;
-    if (text.view() == "1") return SW_MINIMIZE;
-    if (text.view() == "2") return SW_MAXIMIZE;
-    return SW_SHOWNORMAL;
-}
 
 // A path with blanks is quoted, so that WinExec does not split it.
 std::string CommandOf(std::string_view path, std::string_view parameters) {
@@ -44,9 +36,20 @@ std::string CommandOf(std::string_view path, std::string_view parameters) {
 
 }  // namespace
 
+// The stored window state: "0" normal, "1" minimised, "2" maximised.
+int DelayedShowMode(HKEY hive, std::string_view path) {
+    FixedText<24> text;
+    if (!hive || path.empty() || RegReadString(kOpenAsKey, path, hive, text) <= 0) return SW_SHOWNORMAL;
+    switch (std::strtol(text.c_str(), nullptr, 10)) {
+        case 1: return SW_MINIMIZE;
+        case 2: return SW_MAXIMIZE;
+        default: return SW_SHOWNORMAL;
+    }
+}
+
 bool LaunchProgram(HKEY hive, std::string_view path, std::string_view parameters) {
     if (path.empty()) return false;
-    int show = ShowModeOf(hive, path);
+    int show = DelayedShowMode(hive, path);
     std::string file(path), args(parameters);
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof(info);

@@ -8,6 +8,9 @@
 
 #include "shell/fixed_text.h"
 
+// The show mode stored for a delayed-start program under Delay\OpenAs in hive:
+// SW_SHOWNORMAL, SW_MINIMIZE or SW_MAXIMIZE (a missing or unknown value is normal).
+int DelayedShowMode(HKEY hive, std::string_view path);
 // Starts a delayed-start program with the window state of its Delay\OpenAs
 // value in hive; ShellExecuteEx, then WinExec when that fails.
 bool LaunchProgram(HKEY hive, std::string_view path, std::string_view parameters);

@@ -13,9 +13,11 @@ constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentV
 constexpr size_t kModulePathSize = 480;
 constexpr size_t kUserNameMax = 128;
 
-// A folder that already exists counts as created.
+// A folder that already exists counts as created; a file of that name does not.
 bool EnsureFolder(const char* path) {
-    return CreateDirectoryA(path, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    if (CreateDirectoryA(path, nullptr)) return true;
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
