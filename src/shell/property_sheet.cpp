@@ -117,7 +117,12 @@ int OpenSheet(HWND owner, int pageId) {
     header.nStartPage = UINT(start);
     header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(pageArray.data());
     PlayOpenSound();
-    if (PropertySheetA(&header) == -1) ShowNote(IDS_NOT_NORMAL);
+    if (PropertySheetA(&header) == -1) {
+        // No page came up to clear the mark; without this a later request would
+        // take the sheet for open and never build it.
+        g_app.currentPageId = 0;
+        ShowNote(IDS_NOT_NORMAL);
+    }
     SetBuiltPages({});
     return 0;
 }
