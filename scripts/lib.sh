@@ -76,19 +76,26 @@ sx_prefix_template() {
   echo "$dir"
 }
 
-# Starts Xvfb on a free display and prints the display name.
+# Starts Xvfb on a free display, sets SX_DISPLAY and SX_XVFB_PID and prints the
+# display name. Call it directly, not inside $(...): a subshell would lose the
+# pid, and the caller could not stop the server at its end.
 sx_start_xvfb() {
   local n
   for n in $(seq 91 120); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
       SX_XVFB_PID=$!
       local i
       for i in $(seq 1 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && { echo ":$n"; return 0; }
+        if [ -e "/tmp/.X11-unix/X$n" ]; then
+          SX_DISPLAY=":$n"
+          echo "$SX_DISPLAY"
+          return 0
+        fi
         sleep 0.1
       done
       kill "$SX_XVFB_PID" 2>/dev/null
+      SX_XVFB_PID=
     fi
   done
   return 1
