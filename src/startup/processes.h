@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 
 // Called once per process: its id, its 16-bit task handle (0 for an ordinary
 // process), its full file path (at most 259 characters, possibly empty) and
@@ -24,9 +25,10 @@ bool EnumRunningProcesses(ProcessVisitor visitor, void* context);
 // Same with any callable taking (DWORD id, WORD task16, const char* path) -> bool.
 template <class F>
 bool EnumRunningProcesses(F&& visit) {
+    using Visit = std::remove_reference_t<F>;
     return EnumRunningProcesses(
         [](DWORD id, WORD task, const char* path, void* ctx) -> bool {
-            return (*static_cast<F*>(ctx))(id, task, path);
+            return (*static_cast<Visit*>(ctx))(id, task, path);
         },
         const_cast<void*>(static_cast<const void*>(&visit)));
 }
@@ -34,18 +36,17 @@ bool EnumRunningProcesses(F&& visit) {
 // Ends the process; true when it was terminated.
 bool KillProcessById(DWORD processId);
 
-// The process id of the first running process whose file is the program's
-// (ExtractProgramFile and LongPathOf on both sides, compared without case,
-// or the path equal to the process's bare file name); 0 when none.
-DWORD FindProgramProcess(std::string_view path);
-// The id of the running process whose file is the path's; 0 when none.
+// The id of the first running process whose file is the path's: both
+// resolved by ExtractProgramFile and LongPathOf and compared without case, or
+// the path equal to the process's bare file name. 0 when none.
 DWORD IsProgramRunning(std::string_view path);
 
 // Asks (when ask is set) and ends the running program, writes its history
 // event and repaints the taskbar. Returns the process id that was found, 0
 // when the program is not running.
 DWORD KillProgram(std::string_view path, std::string_view name, bool ask);
-// The question KillProgram asks: true when the user answers Yes.
+// The question KillProgram asks (string 707 with the name, or the path when
+// the name is empty): true when the user answers Yes.
 bool ConfirmKillProgram(std::string_view path, std::string_view name);
 // KillProgram without the question: ends the process, waits briefly for it,
 // writes the history event and repaints the taskbar. Returns the id, 0 when
