@@ -50,8 +50,9 @@ std::string_view BrowserProgram(std::string_view command, FixedText<MAX_PATH>& b
     }
     StripQuotes(command, buf);
     std::string_view text = buf.view();
-    for (size_t i = 1; i < text.size(); ++i) {
-        if (text[i - 1] == ' ' && (text[i] == '-' || text[i] == '/' || text[i] == '%')) return text.substr(0, i - 1);
+    for (size_t i = 0; i < text.size(); ++i) {
+        bool switchStart = text[i] == '-' || text[i] == '/' || text[i] == '%';
+        if (switchStart && (i == 0 || text[i - 1] == ' ')) return text.substr(0, i ? i - 1 : 0);
     }
     return text;
 }

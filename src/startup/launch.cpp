@@ -53,6 +53,8 @@ bool LaunchProgram(HKEY hive, std::string_view path, std::string_view parameters
     std::string file(path), args(parameters);
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof(info);
+    // No shell error box: a failure here is followed by the WinExec attempt.
+    info.fMask = SEE_MASK_FLAG_NO_UI;
     info.hwnd = g_app.mainWindow;
     info.lpVerb = "open";
     info.lpFile = file.c_str();

@@ -86,7 +86,9 @@ INT_PTR CALLBACK ViewerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             SetTextFromTable(GetDlgItem(dialog, IDCANCEL), kIdsClose);
             SendDlgItemMessageA(dialog, kViewerText, EM_LIMITTEXT, 0, 0);
             SetDlgItemTextA(dialog, kViewerText, context->text);
-            return TRUE;
+            // Focus on Close, so that the text is not shown all selected.
+            SetFocus(GetDlgItem(dialog, IDCANCEL));
+            return FALSE;
         }
         case WM_COMMAND:
             if (LOWORD(wParam) == kViewerDelete) {

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialog_watch.h"
+#include "shell/registry.h"
+#include "startup/launch.h"
+#include "startup_test_support.h"
+
+namespace {
+
+constexpr const char* kOpenAs = "Software\\Orvik Studios\\Sentrivox\\Delay\\OpenAs";
+constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+bool WaitFor(bool (*done)(const std::string&), const std::string& what, int milliseconds = 15000) {
+    for (int waited = 0; waited < milliseconds; waited += 100) {
+        if (done(what)) return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
+TEST(DelayedShowMode, MapsTheStoredWindowState) {
+    const std::string program = "C:\\SX-H\\DELAYED.EXE";
+    for (HKEY hive : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        RegValueGuard openAs(hive, kOpenAs, program);
+        struct Case { const char* stored; int expected; };
+        const Case cases[] = {{"0", SW_SHOWNORMAL}, {"1", SW_MINIMIZE}, {"2", SW_MAXIMIZE},
+                              {"3", SW_SHOWNORMAL}, {"", SW_SHOWNORMAL}, {"x", SW_SHOWNORMAL}};
+        for (const Case& c : cases) {
+            openAs.Set(c.stored);
+            EXPECT_EQ(DelayedShowMode(hive, program), c.expected) << c.stored;
+        }
+        openAs.Remove();
+        EXPECT_EQ(DelayedShowMode(hive, program), SW_SHOWNORMAL);
+    }
+    // The value is read from the given hive only.
+    RegValueGuard machine(HKEY_LOCAL_MACHINE, kOpenAs, program);
+    machine.Set("2");
+    EXPECT_EQ(DelayedShowMode(HKEY_CURRENT_USER, program), SW_SHOWNORMAL);
+    EXPECT_EQ(DelayedShowMode(HKEY_LOCAL_MACHINE, program), SW_MAXIMIZE);
+}
+
+TEST(LaunchProgram, RunsTheProgramWithItsParameters) {
+    ScratchFolder folder("C:\\sx-h-launch");
+    const std::string marker = folder / "ran.txt";
+    const std::string cmd = SystemFolderPath() + "\\cmd.exe";
+    EXPECT_TRUE(LaunchProgram(HKEY_CURRENT_USER, cmd, "/c echo ran> " + marker));
+    EXPECT_TRUE(WaitFor(Exists, marker));
+    EXPECT_FALSE(LaunchProgram(HKEY_CURRENT_USER, folder / "missing.exe", ""));
+    // cmd may still hold the file for a moment; the folder goes only once it is free.
+    auto removed = [](const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; };
+    EXPECT_TRUE(WaitFor(removed, marker));
+    auto folderRemoved = [](const std::string& path) { return RemoveDirectoryA(path.c_str()) != FALSE; };
+    EXPECT_TRUE(WaitFor(folderRemoved, folder.path()));
+}
+
+TEST(ImportSavedRegFile, ImportsTempRegFromADataFolderWithBlanks) {
+    ScratchFolder folder("C:\\sx-h-import");
+    RegValueGuard appData(HKEY_CURRENT_USER, kShellFolders, "AppData");
+    RegValueGuard imported(HKEY_CURRENT_USER, "Software\\SxHImportTest", "Imported");
+    const std::string data = folder / "App Data";
+    CreateDirectoryA(data.c_str(), nullptr);
+    appData.Set(data);
+
+    EXPECT_FALSE(ImportSavedRegFile());  // no temp.reg yet
+    ASSERT_TRUE(ScratchFolder::Write(data + "\\Sentrivox\\temp.reg",
+                                     "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\SxHImportTest]\r\n"
+                                     "\"Imported\"=\"yes\"\r\n\r\n"));
+    EXPECT_TRUE(ImportSavedRegFile());
+    auto importedValue = [](const std::string&) {
+        char text[16];
+        return RegReadString("Software\\SxHImportTest", "Imported", HKEY_CURRENT_USER, text, sizeof(text)) > 0;
+    };
+    EXPECT_TRUE(WaitFor(importedValue, ""));
+    Sleep(200);
+}
+
+TEST(BrowseForProgram, ReturnsTheChosenProgram) {
+    ScratchFolder folder("C:\\sx-h-browse");
+    const std::string program = folder / "chosen.exe";
+    ASSERT_TRUE(ScratchFolder::Write(program, "MZ"));
+    auto choose = [&](HWND dialog) {
+        Sleep(300);  // let the dialog finish its start-up
+        SetDlgItemTextA(dialog, 0x47c, program.c_str());  // the name box of the explorer-style dialog
+        SetDlgItemTextA(dialog, 0x480, program.c_str());
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    };
+    char out[MAX_PATH] = "stale";
+    {
+        DialogWatch watch(choose);
+        EXPECT_TRUE(BrowseForProgram(nullptr, out, sizeof(out)));
+        watch.Stop();
+    }
+    EXPECT_EQ(Upper(out), Upper(program));
+
+    DialogWatch cancel([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_FALSE(BrowseForProgram(nullptr, out, sizeof(out)));
+    cancel.Stop();
+    EXPECT_STREQ(out, "");
+}
