@@ -47,7 +47,7 @@ struct ListSortSpec {
     int listId;
     Key keys[kSortColumns];
     bool cutToShorter;   // both keys compared only as far as the shorter one goes
-    bool disabledLast;   // disabled rows get "zzz" (ascending) or "aaa" (descending) before the key
+    bool disabledLast;   // disabled rows after the others in both directions (columns 0 to 3)
     int firstSeenType;   // item type of the first-seen category; 0: the row's own type code
 };
 
@@ -247,15 +247,13 @@ const ColumnKeys& KeysFor(const ListSortSpec& spec, int listId, int column) {
     return keys;
 }
 
-// What CompareRowKeys compares: the prepared column, its direction, and for
-// the disabled-last rule the keys with their prefixes.
+// What CompareRowKeys compares: the prepared column and its direction.
 struct ActiveSort {
     int column = -1;
     bool descending = false;
     bool cutToShorter = false;
+    bool disabledLast = false;
     const ColumnKeys* keys = nullptr;
-    std::vector<std::string> prefixed;
-    bool usePrefixed = false;
 };
 
 ActiveSort& Active() {
@@ -365,15 +363,8 @@ void PrepareSortKeys(int listId, int column) {
     active.cutToShorter = spec->cutToShorter;
     active.keys = &KeysFor(*spec, listId, column);
 
-    constexpr int kLastPrefixedColumn = 3;  // the date column keeps its plain key
-    if (spec->disabledLast && column <= kLastPrefixedColumn && !active.keys->numeric) {
-        // Disabled rows stay at the bottom in both directions.
-        const char* prefix = active.descending ? "aaa" : "zzz";
-        active.prefixed = active.keys->text;
-        for (size_t i = 0; i < active.prefixed.size(); ++i)
-            if (active.keys->disabled[i]) active.prefixed[i].insert(0, prefix);
-        active.usePrefixed = true;
-    }
+    constexpr int kLastDisabledLastColumn = 3;  // the date column orders disabled rows with the others
+    active.disabledLast = spec->disabledLast && column <= kLastDisabledLastColumn;
 }
 
 int CALLBACK CompareRowKeys(LPARAM row1, LPARAM row2, LPARAM column) {
@@ -382,14 +373,18 @@ int CALLBACK CompareRowKeys(LPARAM row1, LPARAM row2, LPARAM column) {
     const size_t count = active.keys->text.size();
     if (row1 < 0 || row2 < 0 || static_cast<size_t>(row1) >= count || static_cast<size_t>(row2) >= count) return 0;
     size_t a = static_cast<size_t>(row1), b = static_cast<size_t>(row2);
+    // Disabled rows stay at the bottom in both directions. A "zzz" or "aaa" put
+    // before their keys would not do it for keys that begin with a digit or are
+    // empty, so the rule is kept as such.
+    if (active.disabledLast && active.keys->disabled[a] != active.keys->disabled[b])
+        return active.keys->disabled[a] ? 1 : -1;
     if (active.descending) std::swap(a, b);
 
     if (active.keys->numeric) {
         long long x = active.keys->number[a], y = active.keys->number[b];
         return x < y ? -1 : (x > y ? 1 : 0);
     }
-    const std::vector<std::string>& texts = active.usePrefixed ? active.prefixed : active.keys->text;
-    std::string_view x = texts[a], y = texts[b];
+    std::string_view x = active.keys->text[a], y = active.keys->text[b];
     if (active.cutToShorter) {
         size_t shorter = x.size() < y.size() ? x.size() : y.size();
         x = x.substr(0, shorter);
