@@ -64,6 +64,7 @@ bool StartsPath(std::string_view line, size_t pos) {
 bool ExpandSystemRoot(WorkingCopy& work, std::string_view line) {
     if (!ContainsNoCase(line, kSystemRoot)) return false;
     size_t pos = FindNoCase(line, kSystemRoot);
+    if (pos == std::string_view::npos) return false;
     size_t start = pos, end = pos + kSystemRoot.size();
     if (pos > 0 && line[pos - 1] == '%' && end < line.size() && line[end] == '%') {
         start = pos - 1;
@@ -82,6 +83,7 @@ bool ExpandSystemRoot(WorkingCopy& work, std::string_view line) {
 bool ExpandProgramFiles(WorkingCopy& work, std::string_view line) {
     if (!ContainsNoCase(line, kProgramFiles)) return false;
     size_t pos = FindNoCase(line, kProgramFiles);
+    if (pos == std::string_view::npos) return false;
     FixedText<MAX_PATH> folder;
     if (RegReadString(kCurrentVersionKey, "ProgramFilesDir", HKEY_LOCAL_MACHINE, folder) <= 0)
         folder = "C:\\Program Files";

@@ -29,7 +29,8 @@ size_t NoteName(std::string_view text, char* out, size_t size);
 size_t StripQuotes(std::string_view text, char* out, size_t size);
 // The first count characters with every ',' turned into a blank.
 size_t CommaToBlank(std::string_view text, size_t count, char* out, size_t size);
-// Each blank becomes "%20" and each '&' becomes '+'; a "%20" that does not fit whole is left out.
+// Each blank becomes "%20" and each '&' becomes '+'. The copy ends where a
+// "%20" would not fit whole, so a cut never leaves half an escape.
 size_t UrlEscape(std::string_view text, char* out, size_t size);
 // The decimal number with a comma between groups of three digits (1,234,567).
 size_t FormatThousands(long long number, char* out, size_t size);
