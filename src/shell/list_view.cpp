@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "resource_ids.h"
 #include "shell/app_state.h"
 #include "shell/options.h"
 #include "shell/page_commands.h"
@@ -59,12 +60,13 @@ struct PageIcon {
     int icon;
 };
 const PageIcon kPageIcons[] = {
-    {kPageServices, 173}, {kPageStartup, 170},  {kPageIEHelpers, 180}, {kPageActiveTasks, 176},
-    {kPageFileTypes, 179}, {kPageHidden, 198},  {kPageDelayed, 200},   {kPageActiveX, 212},
-    {kPageRecent, 175},   {kPageScheduledTasks, 182},
+    {kPageServices, IDI_TAB_SERVICES},   {kPageStartup, IDI_TAB_STARTUP},   {kPageIEHelpers, IDI_TAB_IEHELPERS},
+    {kPageActiveTasks, IDI_TAB_ACTIVETASKS}, {kPageFileTypes, IDI_TAB_FILETYPES}, {kPageHidden, IDI_TAB_HIDDEN},
+    {kPageDelayed, IDI_TAB_DELAYED},     {kPageActiveX, IDI_TAB_ACTIVEX},   {kPageRecent, IDI_TAB_RECENT},
+    {kPageScheduledTasks, IDI_TAB_TASKS},
 };
-constexpr int kOtherPageIcon = 115;
-constexpr int kProgramIcon = 101;
+constexpr int kOtherPageIcon = IDI_GENERIC;
+constexpr int kProgramIcon = IDI_PROGRAM;
 
 HICON LoadSmallIcon(int id) {
     return static_cast<HICON>(LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON,

@@ -7,8 +7,10 @@
 
 #include <string_view>
 
+#include "resource_ids.h"
+
 // The report list of every page.
-inline constexpr int kListControl = 1000;
+inline constexpr int kListControl = IDC_LIST;
 // Image-list slots: one per list that shows icons at the same time.
 inline constexpr int kImageListSlots = 16;
 

@@ -3,13 +3,10 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "resource_ids.h"
+
 namespace {
 
-constexpr int kHelpPicture = 1077;
-constexpr int kMonitorPicture = 1112;
-constexpr int kHelpLabel = 1134;
-constexpr int kMonitorLabel = 1135;
-constexpr int kList = 1000;
 constexpr int kDeferredWindows = 8;
 // The last button gives up this much on its left side.
 constexpr int kLastButtonInset = 25;
@@ -88,11 +85,11 @@ void Apply(const PageLayout& layout, const LayoutResult& at, const LayoutInput& 
 PageLayout MakePageLayout(HWND page, std::initializer_list<std::pair<int, int>> buttonIds) {
     PageLayout layout;
     layout.page = page;
-    layout.helpPicture = GetDlgItem(page, kHelpPicture);
-    layout.helpLabel = GetDlgItem(page, kHelpLabel);
-    layout.monitorPicture = GetDlgItem(page, kMonitorPicture);
-    layout.monitorLabel = GetDlgItem(page, kMonitorLabel);
-    layout.list = GetDlgItem(page, kList);
+    layout.helpPicture = GetDlgItem(page, IDC_PICTURE_HELP);
+    layout.helpLabel = GetDlgItem(page, IDC_LABEL_HELP);
+    layout.monitorPicture = GetDlgItem(page, IDC_PICTURE_MONITOR);
+    layout.monitorLabel = GetDlgItem(page, IDC_LABEL_MONITOR);
+    layout.list = GetDlgItem(page, IDC_LIST);
     for (const auto& ids : buttonIds) {
         if (layout.buttonCount >= kLayoutButtonSlots) break;
         LayoutButton& slot = layout.buttons[static_cast<size_t>(layout.buttonCount++)];

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "resource_ids.h"
 #include "shell/fixed_text.h"
 #include "shell/list_page_hooks.h"
 #include "shell/list_store.h"
@@ -16,34 +17,34 @@
 
 namespace {
 
-// The menu items: their string and the command of the page's button of that id.
-const PageMenuEntry kInfo{1008, 301, {}};
-const PageMenuEntry kExplore{kCommandExploreFolder, 1135, {}};
-const PageMenuEntry kProperties{kCommandOpenProperties, 1136, {}};
-const PageMenuEntry kViewNote{kCommandViewNote, 971, {}};
-const PageMenuEntry kAdd{1064, 311, {}};
-const PageMenuEntry kMoveToDelayed{1195, 1116, {}};
-const PageMenuEntry kRemove{1003, 302, {}};
-const PageMenuEntry kEnable{10, 632, {}};
-const PageMenuEntry kDisable{11, 633, {}};
-const PageMenuEntry kDeleteOnReboot{1144, 801, {}};
-const PageMenuEntry kLaunch{1065, 1117, {}};
-const PageMenuEntry kDelayOptions{1197, 1118, {}};
-const PageMenuEntry kRestoreToStartup{1198, 1124, {}};
-const PageMenuEntry kRefresh{1006, 305, {}};
-const PageMenuEntry kKillTask{1007, 306, {}};
-const PageMenuEntry kDelete{1184, 925, {}};
-const PageMenuEntry kViewWithNotepad{1180, 913, {}};
-const PageMenuEntry kViewCookie{1008, 659, {}};
-const PageMenuEntry kRemoveUnchecked{1004, 303, {}};
-const PageMenuEntry kRemoveChecked{1103, 708, {}};
-const PageMenuEntry kRestoreHistory{1104, 717, {}};
-const PageMenuEntry kClearHistory{1106, 711, {}};
-const PageMenuEntry kCloseHistory{IDOK, 304, {}};
-const PageMenuEntry kSuggestions{1065, 1327, {}};
-const PageMenuEntry kPlusInfo{1067, 641, {}};
-const PageMenuEntry kLog{9, 310, {}};
-const PageMenuEntry kHelp{1077, 31, {}};
+// The menu items: their command (the page's button of that id) and their string.
+const PageMenuEntry kInfo{IDC_INFO, IDS_INFO, {}};
+const PageMenuEntry kExplore{kCommandExploreFolder, IDS_EXPLORE_FOLDER, {}};
+const PageMenuEntry kProperties{kCommandOpenProperties, IDS_OPEN_PROPERTIES, {}};
+const PageMenuEntry kViewNote{kCommandViewNote, IDS_VIEW_NOTE, {}};
+const PageMenuEntry kAdd{IDC_ADD, IDS_ADD, {}};
+const PageMenuEntry kMoveToDelayed{kCommandMoveToDelayed, IDS_MOVE_TO_DELAYED, {}};
+const PageMenuEntry kRemove{IDC_REMOVE, IDS_REMOVE, {}};
+const PageMenuEntry kEnable{IDC_ENABLE, IDS_ENABLE, {}};
+const PageMenuEntry kDisable{IDC_DISABLE, IDS_DISABLE, {}};
+const PageMenuEntry kDeleteOnReboot{kCommandDeleteOnReboot, IDS_DELETE_ON_REBOOT, {}};
+const PageMenuEntry kLaunch{kCommandLaunchProgram, IDS_LAUNCH_PROGRAM, {}};
+const PageMenuEntry kDelayOptions{IDC_DELAY_OPTIONS, IDS_DELAY_START_OPTIONS, {}};
+const PageMenuEntry kRestoreToStartup{kCommandRestoreToStartup, IDS_RESTORE_TO_STARTUP, {}};
+const PageMenuEntry kRefresh{IDC_REFRESH, IDS_REFRESH, {}};
+const PageMenuEntry kKillTask{IDC_KILL_TASK, IDS_KILL_TASK, {}};
+const PageMenuEntry kDelete{kCommandDeleteHiddenFile, IDS_DELETE_FILE, {}};
+const PageMenuEntry kViewWithNotepad{kCommandViewWithNotepad, IDS_VIEW_NOTEPAD, {}};
+const PageMenuEntry kViewCookie{IDC_INFO, IDS_VIEW, {}};
+const PageMenuEntry kRemoveUnchecked{IDC_PAGE_CLOSE, IDS_REMOVE_UNCHECKED, {}};  // 1004 on the cookie list
+const PageMenuEntry kRemoveChecked{kCommandRemoveChecked, IDS_REMOVE_CHECKED, {}};
+const PageMenuEntry kRestoreHistory{kCommandRestoreHistory, IDS_RESTORE, {}};
+const PageMenuEntry kClearHistory{kCommandClearHistory, IDS_CLEAR_FILE, {}};
+const PageMenuEntry kCloseHistory{IDOK, IDS_CLOSE, {}};
+const PageMenuEntry kSuggestions{IDC_REGMON_SUGGESTIONS, IDS_SUGGESTIONS, {}};
+const PageMenuEntry kPlusInfo{kCommandPlusInfo, IDS_PLUS_INFO, {}};
+const PageMenuEntry kLog{kCommandSystemReport, IDS_SENTRIVOX_LOG, {}};
+const PageMenuEntry kHelp{IDC_PICTURE_HELP, IDS_HELP_CAPTION, {}};
 const PageMenuEntry kSeparator{};
 
 constexpr int kFirstAdvancedType = 250;  // Winlogon and shell-extension entries: no disable or move
@@ -156,10 +157,10 @@ std::vector<PageMenuEntry> PageMenuEntries(int pageId, int row) {
             break;
         case kPageRegistryMonitoring: {
             // The row's number is the entry's lock; this menu has no closing items.
-            PageMenuEntry locked{kCommandLockEntry, 0, "Locked - Will automatically be protected.",
+            PageMenuEntry locked{kCommandLockEntry, IDS_MENU_LOCKED, "Locked - Will automatically be protected.",
                                  item.typeCode != 0};
-            PageMenuEntry unlocked{kCommandUnlockEntry, 0, "Unlocked - You will be alerted if changed.",
-                                   item.typeCode == 0};
+            PageMenuEntry unlocked{kCommandUnlockEntry, IDS_MENU_UNLOCKED,
+                                   "Unlocked - You will be alerted if changed.", item.typeCode == 0};
             menu.insert(menu.end(), {locked, unlocked, kAdd, kSuggestions, kRemove});
             return menu;
         }

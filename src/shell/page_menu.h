@@ -9,7 +9,20 @@
 #include <string_view>
 #include <vector>
 
-// Commands of the registry-monitoring menu that lock and unlock the selected entry.
+// Menu commands that no button of the pages carries. The pages handle them as
+// WM_COMMAND like their buttons.
+inline constexpr int kCommandSystemReport = 9;
+inline constexpr int kCommandPlusInfo = 1067;
+inline constexpr int kCommandDeleteHiddenFile = 1184;
+inline constexpr int kCommandViewWithNotepad = 1180;
+inline constexpr int kCommandRemoveChecked = 1103;
+inline constexpr int kCommandRestoreHistory = 1104;
+inline constexpr int kCommandClearHistory = 1106;
+inline constexpr int kCommandDeleteOnReboot = 1144;
+inline constexpr int kCommandMoveToDelayed = 1195;
+inline constexpr int kCommandLaunchProgram = 1065;
+inline constexpr int kCommandRestoreToStartup = 1198;
+// The registry-monitoring menu's lock and unlock of the selected entry.
 inline constexpr int kCommandLockEntry = 1340;
 inline constexpr int kCommandUnlockEntry = 1341;
 // Commands handled by HandleSharedMenuCommand.
