@@ -1,9 +1,5 @@
 #include "shell/deferred_hooks.h"
 
-// Options are read and written straight through ReadOption/WriteOption until the
-// Options page keeps them in memory; nothing is pending at shutdown.
-void LoadOptions() {}
-void SaveOptions() {}
 // No program has been moved to delayed start before the delayed-start list exists.
 void LoadDelayedList() {}
 void RestoreAllDelayed() {}

@@ -1,10 +1,8 @@
 // Start-up and shutdown calls into parts of the program that are built later:
-// the options kept in memory, the Explorer verb, the delayed-start list and the
-// file-type snapshots. Each is completed where its owner lands.
+// the delayed-start list, the file-type snapshots, the Active Tasks refresh and
+// the Set Patrol Time dialog. Each is completed where its owner lands.
 #pragma once
 
-void LoadOptions();
-void SaveOptions();
 void LoadDelayedList();
 void RestoreAllDelayed();
 void InitFileTypeSnapshots();

@@ -7,6 +7,7 @@
 #include "res/resource_ids.h"
 #include "shell/app_state.h"
 #include "shell/deferred_hooks.h"
+#include "shell/option_store.h"
 #include "shell/cookie_store.h"
 #include "shell/list_store.h"
 #include "shell/monitor_link.h"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/fixed_text.h"
+#include "shell/option_store.h"
 #include "shell/registry.h"
 
 long ParseOptionText(std::string_view text) {
@@ -27,6 +28,7 @@ long ReadOption(std::string_view name, long fallback) {
 }
 
 void WriteOption(std::string_view name, long value) {
+    RememberOption(name, value);
     RegWriteString(HKEY_CURRENT_USER, kOptionsKey, name, std::to_string(value));
     RegWriteString(HKEY_CURRENT_USER, kOptionsKey, "Update", "1");
 }
