@@ -1,5 +1,5 @@
-// What a list page's own Part tells the shared list machinery about its rows:
-// a state that only that Part can read (a startup entry recorded as disabled)
+// What a list page's own code tells the shared list machinery about its rows:
+// a state that only that code can read (a startup entry recorded as disabled)
 // and sort keys that are its display texts (a service's
 // state, the program of a file association). Each page sets its hooks once,
 // when its dialog is created; a hook that is not set reads as false / empty.
@@ -15,7 +15,7 @@ struct ListPageHooks {
     // A startup row recorded as disabled: kept at the bottom by the sort,
     // offered "&Enable" instead of "&Disable" by the menu.
     std::function<bool(int row)> isDisabled;
-    // The sort key of a column whose text the page's Part defines (Services
+    // The sort key of a column whose text the page's code defines (Services
     // column 3, File Types column 1). Asked once per row per fill.
     std::function<void(int row, int column, FixedText<260>& key)> sortText;
     // The rows of the list when they are not in the shared store (the cookie store).

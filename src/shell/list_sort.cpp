@@ -13,7 +13,6 @@
 #include "shell/page_commands.h"
 #include "shell/recent_store.h"
 #include "shell/row_facts.h"
-#include "startup/command_line.h"
 #include "startup/file_facts.h"
 #include "startup/file_search.h"
 #include "startup/text_helpers.h"
@@ -40,10 +39,10 @@ enum class Key {
     KillBit,          // "Disabled" or "Enabled" by the compatibility flags kept in the row
     DetailDate,       // the detail as date sort key
     DescriptionDate,  // the description as date sort key
-    PageText,         // a text the page's own Part defines (ListPageHooks::sortText)
+    PageText,         // a text the page's own code defines (ListPageHooks::sortText)
 };
 
-struct ListSortSpec {
+struct ListSortRule {
     int listId;
     Key keys[kSortColumns];
     bool cutToShorter;   // both keys compared only as far as the shorter one goes
@@ -52,7 +51,7 @@ struct ListSortSpec {
 };
 
 using K = Key;
-const ListSortSpec kSortSpecs[] = {
+const ListSortRule kSortRules[] = {
     {kPageStartup, {K::Title, K::FileName, K::Company, K::TypeText, K::FirstSeen}, true, true, 0},
     {kPageDelayed, {K::Title, K::FileName, K::PageText, K::PageText}, true, false, 0},
     {kPageCookies, {K::FileName, K::Description, K::TypeNumber}, false, false, 0},
@@ -73,9 +72,9 @@ const ListSortSpec kSortSpecs[] = {
     {kPageRecent, {K::FileName, K::Title, K::Company, K::TypeText, K::FirstSeen}, false, false, 0},
 };
 
-const ListSortSpec* SpecOf(int listId) {
-    for (const ListSortSpec& spec : kSortSpecs)
-        if (spec.listId == listId) return &spec;
+const ListSortRule* RuleOf(int listId) {
+    for (const ListSortRule& rule : kSortRules)
+        if (rule.listId == listId) return &rule;
     return nullptr;
 }
 
@@ -152,11 +151,10 @@ std::string DateKeyOf(std::string_view date) {
 // program file), else under the name a scanner may have recorded (the path as
 // stored, and for ActiveX the class id).
 std::string FirstSeenKey(int itemType, const RowView& row, bool withDetail) {
-    FixedText<260> file;
-    ExtractProgramFile(row.path, file);
+    const std::string& shown = FirstSeenOfProgram(itemType, row.path);
+    if (!shown.empty()) return DateKeyOf(shown);
     FixedText<25> date;
-    if (FirstSeenDate(itemType, file.view(), date) <= 0 && file.view() != row.path)
-        FirstSeenDate(itemType, row.path, date);
+    FirstSeenDate(itemType, row.path, date);
     if (date.empty() && withDetail) FirstSeenDate(itemType, row.detail, date);
     return DateKeyOf(date.view());
 }
@@ -178,9 +176,9 @@ struct ColumnKeys {
     std::vector<char> disabled;
 };
 
-std::string TextKey(const ListSortSpec& spec, int listId, int column, int index, const RowView& row) {
+std::string TextKey(const ListSortRule& rule, int listId, int column, int index, const RowView& row) {
     constexpr size_t kDescriptionKey = 513;  // 512 characters and the terminator
-    switch (spec.keys[column]) {
+    switch (rule.keys[column]) {
         case Key::Title: return std::string(row.title);
         case Key::FileName: return FileNameOf(row.path);
         case Key::Folder: {
@@ -194,8 +192,8 @@ std::string TextKey(const ListSortSpec& spec, int listId, int column, int index,
         case Key::Path: return std::string(row.path);
         case Key::Detail: return std::string(row.detail);
         case Key::FirstSeen:
-            return FirstSeenKey(spec.firstSeenType ? spec.firstSeenType : row.typeCode, row,
-                                spec.listId == kPageActiveX);
+            return FirstSeenKey(rule.firstSeenType ? rule.firstSeenType : row.typeCode, row,
+                                rule.listId == kPageActiveX);
         case Key::LastWrite: return LastWriteKey(row.path);
         case Key::KillBit: return (row.flag & 0x400) ? "Disabled" : "Enabled";
         case Key::DetailDate: return DateKeyOf(row.detail);
@@ -209,8 +207,8 @@ std::string TextKey(const ListSortSpec& spec, int listId, int column, int index,
     }
 }
 
-void BuildColumnKeys(const ListSortSpec& spec, int listId, int column, ColumnKeys& keys) {
-    const Key kind = spec.keys[column];
+void BuildColumnKeys(const ListSortRule& rule, int listId, int column, ColumnKeys& keys) {
+    const Key kind = rule.keys[column];
     const int count = RowCountOf(listId);
     keys.stamp = StampOf(listId);
     keys.none = kind == Key::None;
@@ -228,8 +226,8 @@ void BuildColumnKeys(const ListSortSpec& spec, int listId, int column, ColumnKey
         if (keys.numeric)
             keys.number[at] = kind == Key::TypeNumber ? row.typeCode : row.flag;
         else
-            keys.text[at] = TextKey(spec, listId, column, i, row);
-        if (spec.disabledLast && isDisabled) keys.disabled[at] = isDisabled(i) ? 1 : 0;
+            keys.text[at] = TextKey(rule, listId, column, i, row);
+        if (rule.disabledLast && isDisabled) keys.disabled[at] = isDisabled(i) ? 1 : 0;
     }
 }
 
@@ -239,11 +237,11 @@ std::map<std::pair<int, int>, ColumnKeys>& KeptKeys() {
     return kept;
 }
 
-const ColumnKeys& KeysFor(const ListSortSpec& spec, int listId, int column) {
+const ColumnKeys& KeysFor(const ListSortRule& rule, int listId, int column) {
     ColumnKeys& keys = KeptKeys()[{listId, column}];
     if (keys.text.empty() || !(keys.stamp == StampOf(listId)) ||
         keys.text.size() != static_cast<size_t>(RowCountOf(listId)))
-        BuildColumnKeys(spec, listId, column, keys);
+        BuildColumnKeys(rule, listId, column, keys);
     return keys;
 }
 
@@ -356,15 +354,15 @@ bool SortList(HWND list, int column, PFNLVCOMPARE comparator) {
 void PrepareSortKeys(int listId, int column) {
     ActiveSort& active = Active();
     active = ActiveSort();
-    const ListSortSpec* spec = SpecOf(listId);
-    if (!spec || !ValidColumn(column)) return;
+    const ListSortRule* rule = RuleOf(listId);
+    if (!rule || !ValidColumn(column)) return;
     active.column = column;
     active.descending = SortDescending(column);
-    active.cutToShorter = spec->cutToShorter;
-    active.keys = &KeysFor(*spec, listId, column);
+    active.cutToShorter = rule->cutToShorter;
+    active.keys = &KeysFor(*rule, listId, column);
 
     constexpr int kLastDisabledLastColumn = 3;  // the date column orders disabled rows with the others
-    active.disabledLast = spec->disabledLast && column <= kLastDisabledLastColumn;
+    active.disabledLast = rule->disabledLast && column <= kLastDisabledLastColumn;
 }
 
 int CALLBACK CompareRowKeys(LPARAM row1, LPARAM row2, LPARAM column) {

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "shell/cookie_store.h"
+#include "shell/first_seen.h"
 #include "shell/list_store.h"
 #include "shell/recent_store.h"
 #include "startup/command_line.h"
@@ -20,6 +21,7 @@ struct FactCache {
     FillMark fill;
     bool valid = false;
     std::unordered_map<std::string, std::string> companyByFile;
+    std::unordered_map<std::string, std::string> firstSeenByFile;  // "<category>|<file>"
 };
 
 FactCache& Cache() {
@@ -37,6 +39,7 @@ FactCache& FreshCache() {
     FillMark fill = CurrentFill();
     if (!cache.valid || !(cache.fill == fill)) {
         cache.companyByFile.clear();
+        cache.firstSeenByFile.clear();
         cache.fill = fill;
         cache.valid = true;
     }
@@ -59,6 +62,21 @@ const std::string& CompanyOfProgram(std::string_view commandLine) {
         company.assign(info.companyName.view());
     }
     return cache.companyByFile.emplace(std::string(file.view()), std::move(company)).first->second;
+}
+
+const std::string& FirstSeenOfProgram(int itemType, std::string_view commandLine) {
+    static const std::string none;
+    FactCache& cache = FreshCache();
+    FixedText<260> file;
+    ExtractProgramFile(commandLine, file);
+    if (file.empty()) return none;
+    std::string key = std::string(FirstSeenCategory(itemType)) + "|" + std::string(file.view());
+    auto found = cache.firstSeenByFile.find(key);
+    if (found != cache.firstSeenByFile.end()) return found->second;
+
+    FixedText<25> date;
+    if (FirstSeenDate(itemType, file.view(), date) <= 0) return none;
+    return cache.firstSeenByFile.emplace(std::move(key), std::string(date.view())).first->second;
 }
 
 void ForgetRowFacts() { Cache().valid = false; }
