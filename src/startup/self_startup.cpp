@@ -3,11 +3,17 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/app_state.h"
+#include "shell/list_store.h"
 #include "shell/load_text.h"
 #include "shell/registry.h"
 #include "startup/program_folders.h"
+#include "startup/remove_item.h"
+#include "startup/startup_change_record.h"
+#include "startup/startup_scanner.h"
+#include "startup/text_helpers.h"
 
 namespace {
 
@@ -15,6 +21,22 @@ bool RunValueExists(const std::string& name) {
     if (name.empty()) return false;
     UniqueHkey key = RegOpenForRead(HKEY_LOCAL_MACHINE, kMachineRunKey);
     return key && RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+// The names the monitor and this program have been registered under.
+constexpr const char* kMonitorTitles[] = {"Sentrivox", "Sentrivox System Monitor"};
+constexpr const char* kExplorerTitle = "Sentrivox Explorer";
+
+bool RunsFile(const ListRow& row, std::string_view fileName) {
+    std::string_view path = row.path.view();
+    return ContainsNoCase(path.substr(FileNameOffset(path)), fileName);
+}
+
+// The fixed names first; then the row's own title, so that a value registered
+// under another name ("Sentrivox PLUS") goes too instead of being reported gone.
+void RemoveUnderTitles(const ListRow& row, std::vector<std::string_view> titles) {
+    titles.push_back(row.title.view());
+    for (std::string_view title : titles) RemoveItem(title, row.path.view(), row.detail.view(), row.typeCode);
 }
 
 }  // namespace
@@ -30,18 +52,27 @@ bool SetSelfStartup(bool on) {
         std::string command = std::string(folder) + "\\sentrivox.exe -expressboot";
         if (!RegWriteString(HKEY_LOCAL_MACHINE, kMachineRunKey, LoadTextString(2, 64), command)) return false;
         g_app.monitorAutoStart = true;
-        RegWriteString(HKEY_CURRENT_USER, std::string(kProgramKey) + "\\Run", command, "1");
+        RecordStartupChange(command, 1);
         return true;
     }
-    // Both names the monitor has been registered under.
-    bool found = false;
-    for (int id : {2, 622}) {
-        std::string name = LoadTextString(id, 64);
-        if (RunValueExists(name)) {
-            found = true;
-            RegRemoveValue(HKEY_LOCAL_MACHINE, kMachineRunKey, name);
-        }
-    }
+    bool found = RemoveSelfStartupEntries(true);
     if (found) g_app.monitorAutoStart = false;
     return found;
+}
+
+bool RemoveSelfStartupEntries(bool remove) {
+    ScanStartupLocations(false);
+    // Copies: the rows are read again after removals that may rescan.
+    std::vector<ListRow> monitor, explorer;
+    for (int i = 0; i < ListStoreCount(); ++i) {
+        const ListRow* row = ListStoreRow(i);
+        if (!row) continue;
+        if (RunsFile(*row, "Sentrivox.exe")) monitor.push_back(*row);
+        else if (RunsFile(*row, "SentrivoxEx.exe")) explorer.push_back(*row);
+    }
+    if (remove) {
+        for (const ListRow& row : monitor) RemoveUnderTitles(row, {kMonitorTitles[0], kMonitorTitles[1]});
+        for (const ListRow& row : explorer) RemoveUnderTitles(row, {kExplorerTitle});
+    }
+    return !monitor.empty();
 }

@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kTitle = "DS Test Entry";
 // Quotes, a blank and a switch: a scan lists it without the quotes, and it must
 // still come back exactly as it was.
-constexpr const char* kCommand = "\"C:\\sentrivox ds\\prog.exe\" /min";
+constexpr const char* kCommand = "\"C:\\ds test\\prog.exe\" /min";
 
 class DisableRunTableTest : public StartupChangeTest, public ::testing::WithParamInterface<int> {};
 
@@ -26,14 +26,14 @@ TEST_P(DisableRunTableTest, DisableThenEnableGivesTheEntryBackAndEmptiesTheStore
     SetText(RunRoot(type), key, kTitle, kCommand);
     const RawValue before = *Value(RunRoot(type), key, kTitle);
 
-    ASSERT_TRUE(DisableItem(kTitle, "C:\\sentrivox ds\\prog.exe /min", type));
+    ASSERT_TRUE(DisableItem(kTitle, "C:\\ds test\\prog.exe /min", type));
     EXPECT_FALSE(Value(RunRoot(type), key, kTitle)) << "still in " << key;
     // The layout the resident monitor reads.
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey(DisabledCommandKey(type)), kTitle), std::string(kCommand));
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey(), kTitle), std::to_string(type));
     EXPECT_TRUE(IsDisabledEntry(kTitle, type));
 
-    ASSERT_TRUE(DisableItem(kTitle, "C:\\sentrivox ds\\prog.exe /min", type));
+    ASSERT_TRUE(DisableItem(kTitle, "C:\\ds test\\prog.exe /min", type));
     auto after = Value(RunRoot(type), key, kTitle);
     ASSERT_TRUE(after);
     EXPECT_EQ(after->type, before.type);
@@ -132,18 +132,18 @@ TEST_P(DisableWinIniTest, ProgramLeavesTheEntryAndComesBackWithTheOthersKept) {
     const int type = GetParam();
     const char* entry = type == 100 ? "load" : "run";
     const char* storeKey = type == 100 ? "WinLoad" : "WinRun";
-    ASSERT_TRUE(WriteProfileStringA("windows", entry, "C:\\ds-other\\keep.exe;C:\\sentrivox-ds\\prog.exe"));
+    ASSERT_TRUE(WriteProfileStringA("windows", entry, "C:\\ds-other\\keep.exe;C:\\ds-test\\prog.exe"));
     {
         WinIniAttributes readOnly(FILE_ATTRIBUTE_READONLY);
-        ASSERT_TRUE(DisableItem("DS Prog", "C:\\sentrivox-ds\\prog.exe", type));
+        ASSERT_TRUE(DisableItem("DS Prog", "C:\\ds-test\\prog.exe", type));
         EXPECT_TRUE(readOnly.Now() & FILE_ATTRIBUTE_READONLY) << "win.ini's read-only attribute is put back";
     }
     EXPECT_EQ(WinIniEntry(entry), "C:\\ds-other\\keep.exe");
-    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey(storeKey), "DS Prog"), std::string("C:\\sentrivox-ds\\prog.exe"));
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey(storeKey), "DS Prog"), std::string("C:\\ds-test\\prog.exe"));
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey(), "DS Prog"), std::to_string(type));
 
-    ASSERT_TRUE(DisableItem("DS Prog", "C:\\sentrivox-ds\\prog.exe", type));
-    EXPECT_EQ(WinIniEntry(entry), "C:\\ds-other\\keep.exe;C:\\sentrivox-ds\\prog.exe");
+    ASSERT_TRUE(DisableItem("DS Prog", "C:\\ds-test\\prog.exe", type));
+    EXPECT_EQ(WinIniEntry(entry), "C:\\ds-other\\keep.exe;C:\\ds-test\\prog.exe");
     EXPECT_TRUE(StoreContents().empty());
 }
 
@@ -213,14 +213,14 @@ class SameTitleTest : public StartupChangeTest, public ::testing::WithParamInter
 
 const ListRow* ListedRow(int type) {
     for (int i = 0; i < ListStoreCount(); ++i)
-        if (const ListRow* row = ListStoreRow(i); row->typeCode == type && row->path.view().find("sentrivox-ds") != std::string_view::npos)
+        if (const ListRow* row = ListStoreRow(i); row->typeCode == type && row->path.view().find("ds-test") != std::string_view::npos)
             return row;
     return nullptr;
 }
 
 TEST_P(SameTitleTest, BothEntriesSurviveDisableAndEnable) {
     const bool machineFirst = GetParam();
-    const std::string machineCommand = "C:\\sentrivox-ds\\machine.exe", userCommand = "C:\\sentrivox-ds\\user.exe";
+    const std::string machineCommand = "C:\\ds-test\\machine.exe", userCommand = "C:\\ds-test\\user.exe";
     SetText(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Same", machineCommand);
     SetText(HKEY_CURRENT_USER, RunKeyPath(11), "DS Same", userCommand);
 
@@ -307,33 +307,33 @@ TEST_F(StartupChangeTest, FailedWriteBackLeavesTheEntryDisabled) {
 }
 
 TEST_F(StartupChangeTest, FailedSecondNameLeavesTheSecondEntryRunning) {
-    SetText(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Same", "C:\\sentrivox-ds\\machine.exe");
-    SetText(HKEY_CURRENT_USER, RunKeyPath(11), "DS Same", "C:\\sentrivox-ds\\user.exe");
-    ASSERT_TRUE(DisableItem("DS Same", "C:\\sentrivox-ds\\machine.exe", 1));
+    SetText(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Same", "C:\\ds-test\\machine.exe");
+    SetText(HKEY_CURRENT_USER, RunKeyPath(11), "DS Same", "C:\\ds-test\\user.exe");
+    ASSERT_TRUE(DisableItem("DS Same", "C:\\ds-test\\machine.exe", 1));
     g_fault = {"", kDisabledOriginKey, "", WriteFault::Fail};
     SetWriteFaultHook(PlannedFault);
-    EXPECT_FALSE(DisableItem("DS Same", "C:\\sentrivox-ds\\user.exe", 11));
+    EXPECT_FALSE(DisableItem("DS Same", "C:\\ds-test\\user.exe", 11));
     SetWriteFaultHook(nullptr);
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Same"), std::string("C:\\sentrivox-ds\\user.exe"));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Same"), std::string("C:\\ds-test\\user.exe"));
     EXPECT_FALSE(Value(HKEY_LOCAL_MACHINE, StoreKey("Run"), "DS Same (2)"));
     EXPECT_FALSE(Value(HKEY_LOCAL_MACHINE, StoreKey(), "DS Same (2)"));
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey(), "DS Same"), std::string("1"));
 }
 
 TEST_F(StartupChangeTest, EntryThatWroteItselfBackIsDisabledAgainWithItsNewCommand) {
-    SetText(HKEY_CURRENT_USER, RunKeyPath(11), kTitle, "C:\\sentrivox-ds\\old.exe");
-    ASSERT_TRUE(DisableItem(kTitle, "C:\\sentrivox-ds\\old.exe", 11));
-    SetText(HKEY_CURRENT_USER, RunKeyPath(11), kTitle, "C:\\sentrivox-ds\\new.exe");
+    SetText(HKEY_CURRENT_USER, RunKeyPath(11), kTitle, "C:\\ds-test\\old.exe");
+    ASSERT_TRUE(DisableItem(kTitle, "C:\\ds-test\\old.exe", 11));
+    SetText(HKEY_CURRENT_USER, RunKeyPath(11), kTitle, "C:\\ds-test\\new.exe");
 
-    EXPECT_TRUE(DisableRunEntryAgain(kTitle, "C:\\sentrivox-ds\\new.exe", 11));
+    EXPECT_TRUE(DisableRunEntryAgain(kTitle, "C:\\ds-test\\new.exe", 11));
     EXPECT_FALSE(Value(HKEY_CURRENT_USER, RunKeyPath(11), kTitle));
-    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey("Run"), kTitle), std::string("C:\\sentrivox-ds\\new.exe"));
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey("Run"), kTitle), std::string("C:\\ds-test\\new.exe"));
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, StoreKey(), kTitle), std::string("11"));
 
     // Another entry that only shares the title is none of its business.
-    SetText(HKEY_LOCAL_MACHINE, RunKeyPath(1), kTitle, "C:\\sentrivox-ds\\machine.exe");
-    EXPECT_FALSE(DisableRunEntryAgain(kTitle, "C:\\sentrivox-ds\\machine.exe", 1));
-    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, RunKeyPath(1), kTitle), std::string("C:\\sentrivox-ds\\machine.exe"));
+    SetText(HKEY_LOCAL_MACHINE, RunKeyPath(1), kTitle, "C:\\ds-test\\machine.exe");
+    EXPECT_FALSE(DisableRunEntryAgain(kTitle, "C:\\ds-test\\machine.exe", 1));
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, RunKeyPath(1), kTitle), std::string("C:\\ds-test\\machine.exe"));
 }
 
 }  // namespace

@@ -274,6 +274,7 @@ class StartupChangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         saved64_ = g_app.is64BitWindows;
+        savedAutoStart_ = g_app.monitorAutoStart;
         SetWindows64(true);  // the prefix is 64-bit Windows; Wow6432Node keys exist
         for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
             for (const char* key : {"Run", "RunOnce", "RunOnceEx", "RunServices", "RunServicesOnce", "policies\\Explorer\\Run"})
@@ -314,6 +315,7 @@ protected:
         winIni_.clear();
         guards_.clear();
         SetWindows64(saved64_);
+        g_app.monitorAutoStart = savedAutoStart_;
     }
 
     void Guard(HKEY root, const std::string& subkey) { guards_.push_back(std::make_unique<RegTreeGuard>(root, subkey)); }
@@ -342,7 +344,7 @@ protected:
     std::string disabledFolder_, userStartup_, commonStartup_, historyPath_;
 
 private:
-    bool saved64_ = false;
+    bool saved64_ = false, savedAutoStart_ = false;
     std::vector<std::unique_ptr<RegTreeGuard>> guards_;
     std::vector<std::unique_ptr<WinIniEntryGuard>> winIni_;
     std::vector<std::unique_ptr<FolderGuard>> folders_;
