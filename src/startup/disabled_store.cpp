@@ -21,13 +21,14 @@ long TypeOfValue(const KeyValue& value) {
     return 0;
 }
 
-// Keeps the last records until the registry signals a change under the store.
-// When the store does not exist yet, the nearest existing parent is watched for
-// the creation of its sub-key. Without a watch every call reads afresh.
+// Keeps the last records until the registry signals a change that may touch
+// them: anything below the vendor's key (the store, its parents, the deletion of
+// any of them), or a key created or deleted directly under Software (the vendor's
+// key itself). Without the watches every call reads afresh.
 class DisabledRecordCache {
 public:
     const DisabledRecords& Current() {
-        if (armed_ && WaitForSingleObject(changed_.get(), 0) == WAIT_TIMEOUT) return records_;
+        if (armed_ && WaitForMultipleObjects(watchCount_, events_, FALSE, 0) == WAIT_TIMEOUT) return records_;
         // Watch first, then read: a change between the two is not missed.
         armed_ = Arm();
         records_.Load();
@@ -35,31 +36,41 @@ public:
     }
 
 private:
-    bool Arm() {
-        watched_.reset();
-        if (!changed_) changed_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-        if (!changed_) return false;
-        ResetEvent(changed_.get());
-        const char* const keys[] = {kDisabledStoreKey, "Software\\Orvik Studios\\Sentrivox", "Software\\Orvik Studios",
-                                    "Software"};
-        for (const char* path : keys) {
-            if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, DisabledStoreReadMask() | KEY_NOTIFY, watched_.put()) !=
-                ERROR_SUCCESS) {
-                watched_.reset();
-                continue;
-            }
-            DWORD filter = REG_NOTIFY_CHANGE_NAME | (path == keys[0] ? REG_NOTIFY_CHANGE_LAST_SET : 0);
-            if (RegNotifyChangeKeyValue(watched_.get(), FALSE, filter, changed_.get(), TRUE) == ERROR_SUCCESS)
-                return true;
-            watched_.reset();
+    bool Watch(const char* path, BOOL subtree, DWORD filter, int slot) {
+        UniqueHkey& key = watched_[slot];
+        key.reset();
+        if (!events_[slot]) {
+            owners_[slot].reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+            events_[slot] = owners_[slot].get();
+        }
+        if (!events_[slot]) return false;
+        ResetEvent(events_[slot]);
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, DisabledStoreReadMask() | KEY_NOTIFY, key.put()) !=
+            ERROR_SUCCESS) {
+            key.reset();
             return false;
         }
-        return false;
+        return RegNotifyChangeKeyValue(key.get(), subtree, filter, events_[slot], TRUE) == ERROR_SUCCESS;
     }
 
+    bool Arm() {
+        watchCount_ = 0;
+        if (!Watch("Software", FALSE, REG_NOTIFY_CHANGE_NAME, 0)) return false;
+        watchCount_ = 1;
+        if (Watch(kVendorKey, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET, 1)) {
+            watchCount_ = 2;
+            return true;
+        }
+        // No vendor key yet: its creation is seen by the first watch.
+        return !watched_[1];
+    }
+
+    static constexpr const char* kVendorKey = "Software\\Orvik Studios";
     DisabledRecords records_;
-    UniqueHkey watched_;
-    UniqueHandle changed_;
+    UniqueHkey watched_[2];
+    UniqueHandle owners_[2];
+    HANDLE events_[2] = {};
+    DWORD watchCount_ = 0;
     bool armed_ = false;
 };
 

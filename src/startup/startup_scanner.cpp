@@ -16,6 +16,7 @@
 #include "startup/location_types.h"
 #include "startup/program_folders.h"
 #include "startup/redisable_hook.h"
+#include "startup/shared_keys.h"
 #include "startup/startup_folder_scan.h"
 #include "startup/version_info.h"
 
@@ -66,12 +67,15 @@ struct RunTableScan {
     }
 };
 
-void ScanRunKey(RunTableScan& scan, HKEY root, const std::string& path, int type) {
+void ScanRunKey(RunTableScan& scan, const RunTableHive& hive, int position) {
+    const int type = hive.base + position + 1;
     std::vector<WroteItselfBack> wroteBack;
     RunText defaultCommand;
     {
-        UniqueHkey key = RegOpenForRead(root, path);
+        UniqueHkey key = RegOpenForRead(hive.root, std::string(hive.prefix) + kRunTableKeys[position]);
         if (!key) return;
+        // A key that Windows shares between the views (Policies) was read as the native one.
+        if (&hive == &kWow64RunHive && IsNativeKeyBehindWow64Path(key.get())) return;
         KeyValueReader reader(key.get());
         KeyValue value;
         while (reader.Next(value)) {
@@ -82,9 +86,9 @@ void ScanRunKey(RunTableScan& scan, HKEY root, const std::string& path, int type
                 defaultCommand = command.view();
                 continue;
             }
-            // Disabled by the user from this very key, and back again. Another entry that
-            // only shares the title is listed as it is.
-            if (scan.disabled.TypeOf(value.name) == type) {
+            // Recorded as disabled and back in a Run key: the disabling code decides whether it
+            // is that very entry (and not one that only shares its title) and disables it again.
+            if (scan.disabled.TypeOf(value.name) != 0) {
                 wroteBack.push_back({std::string(value.name), std::string(value.text)});
                 continue;
             }
@@ -94,6 +98,7 @@ void ScanRunKey(RunTableScan& scan, HKEY root, const std::string& path, int type
     // After the enumeration: removing values while enumerating would skip the next one.
     for (const WroteItselfBack& entry : wroteBack) {
         if (RedisableRunEntry(entry.name, entry.command, type)) continue;  // listed from the Disabled store
+        // Still in its key: listed here, so that nothing that runs is hidden.
         RunText name(entry.name), command(entry.command);
         if (IsListedRunValue(name.view(), command.view())) AppendCommand(name.view(), command.view(), type);
     }
@@ -101,8 +106,7 @@ void ScanRunKey(RunTableScan& scan, HKEY root, const std::string& path, int type
 }
 
 void ScanRunHive(RunTableScan& scan, const RunTableHive& hive) {
-    for (int position = 0; position < kRunTableKeyCount; ++position)
-        ScanRunKey(scan, hive.root, std::string(hive.prefix) + kRunTableKeys[position], hive.base + position + 1);
+    for (int position = 0; position < kRunTableKeyCount; ++position) ScanRunKey(scan, hive, position);
 }
 
 // win.ini [windows] run= (101) and load= (100): ";"-separated programs.

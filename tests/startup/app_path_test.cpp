@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "startup/app_path.h"
+#include "scan_fixture.h"
+#include "startup_test_support.h"
+
+using namespace scantest;
+
+TEST(AppPathOf, FindsRegisteredPrograms) {
+    ScratchFolder folder("C:\\sx-h-apppath");
+    ASSERT_TRUE(ScratchFolder::Write(folder / "sxtool.exe", "MZ"));
+    ASSERT_TRUE(ScratchFolder::Write(folder / "sxother.exe", "MZ"));
+    const std::string base = std::string(kAppPathsKey) + "\\";
+    RegKeyGuard byPath(HKEY_LOCAL_MACHINE, base + "sxtool.exe");
+    RegKeyGuard byDefault(HKEY_LOCAL_MACHINE, base + "sxother.exe");
+    RegKeyGuard missing(HKEY_LOCAL_MACHINE, base + "sxmissing.exe");
+    byPath.Set("Path", folder.path() + "\\;");  // a search list with a trailing backslash
+    byDefault.Set("", "\"" + folder.path() + "\\sxother.exe\"");
+    byDefault.Set("Path", "C:\\sx-h-nowhere");  // the Path folder lacks it: the default value counts
+    missing.Set("Path", folder.path());
+    missing.Set("", folder.path() + "\\sxmissing.exe");
+
+    FixedText<MAX_PATH> found;
+    EXPECT_TRUE(AppPathOf("sxtool.exe", found));
+    EXPECT_EQ(found.view(), folder / "sxtool.exe");
+    EXPECT_TRUE(AppPathOf("SXOTHER.EXE", found));
+    EXPECT_EQ(found.view(), folder / "sxother.exe");
+
+    for (const char* name : {"sxmissing.exe", "sx-not-registered.exe", "", "..\\sxtool.exe", "sub\\sxtool.exe"}) {
+        found = "stale";
+        EXPECT_FALSE(AppPathOf(name, found)) << name;
+        EXPECT_TRUE(found.empty()) << name;
+    }
+    char tiny[8];
+    EXPECT_FALSE(AppPathOf("sxtool.exe", tiny, sizeof(tiny)));  // a cut path would name another file
+    EXPECT_STREQ(tiny, "");
+}
