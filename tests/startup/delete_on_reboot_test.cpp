@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/registry.h"
+#include "startup/delete_on_reboot.h"
+#include "startup/startup_test_support.h"
+#include "support/http_server.h"
+
+namespace {
+
+constexpr const char* kSessionManager = "System\\CurrentControlSet\\Control\\Session Manager";
+
+std::string ReadText(const std::string& path) {
+    std::string text(65536, '\0');
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    DWORD got = 0;
+    ReadFile(file, text.data(), DWORD(text.size()), &got, nullptr);
+    CloseHandle(file);
+    text.resize(got);
+    return text;
+}
+
+// The strings of PendingFileRenameOperations, empty ones included.
+std::vector<std::string> PendingRenames() {
+    std::vector<std::string> entries;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_READ, &key) != ERROR_SUCCESS) return entries;
+    std::vector<char> data(65536);
+    DWORD size = DWORD(data.size()), type = 0;
+    LONG status = RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type,
+                                   reinterpret_cast<BYTE*>(data.data()), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || type != REG_MULTI_SZ) return entries;
+    for (size_t i = 0; i < size;) {
+        std::string entry(data.data() + i);
+        i += entry.size() + 1;
+        if (i >= size) break;  // the list's closing terminator
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+// The pending-rename list is put back as it was, so that the next boot of
+// the prefix deletes nothing of ours; reports go to the local test server.
+class DeleteAtRestart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server_.listening());
+        vendor_.Set(server_.BaseUrl());
+        ASSERT_TRUE(ScratchFolder::Write(doomed_, "temporary"));
+        SetFileAttributesA(doomed_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    }
+
+    RegValueGuard pending_{HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations"};
+    RegValueGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
+    RegValueGuard removed_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
+    testsupport::HttpServer server_;
+    ScratchFolder folder_{"C:\\sxreboot"};
+    std::string doomed_ = folder_ / "doomed.tmp";
+};
+
+TEST_F(DeleteAtRestart, FileIsNamedInPendingRenamesAndReported) {
+    removed_.Remove();
+    ASSERT_TRUE(DeleteOnReboot(doomed_));
+    EXPECT_EQ(GetFileAttributesA(doomed_.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u);
+
+    auto entries = PendingRenames();
+    bool found = false;
+    for (size_t i = 0; i + 1 < entries.size(); i += 2) {
+        if (entries[i] == "\\??\\" + doomed_) {
+            found = true;
+            EXPECT_EQ(entries[i + 1], "");  // no new name: deleted
+        }
+    }
+    EXPECT_TRUE(found);
+
+    ASSERT_TRUE(server_.WaitForRequests(1, 5000));
+    EXPECT_EQ(server_.Requests()[0].target, "/cgi-bin/cloudremoved.pl?&file=DOOMED.TMP&title=");
+}
+
+TEST_F(DeleteAtRestart, OverlongPathIsRefusedWithoutAnyEntry) {
+    auto before = PendingRenames();
+    EXPECT_FALSE(DeleteOnReboot(doomed_ + std::string(300, 'x')));
+    EXPECT_FALSE(DeleteOnReboot(""));
+    EXPECT_EQ(PendingRenames(), before);
+    EXPECT_TRUE(server_.Requests().empty());
+}
+
+TEST(WininitDeletion, LineGoesIntoTheRenameSectionKeepingEveryOtherLine) {
+    ScratchFolder folder("C:\\sxwininit");
+    std::string ini = folder / "wininit.ini";
+    struct Case {
+        const char* name;
+        const char* before;  // nullptr: no file
+        const char* after;
+    } cases[] = {
+        {"no file", nullptr, "[rename]\r\nNUL=C:\\DOOMED~1.TMP\r\n"},
+        {"empty file", "", "[rename]\r\nNUL=C:\\DOOMED~1.TMP\r\n"},
+        {"other section", "[other]\r\nA=1", "[other]\r\nA=1\r\n[rename]\r\nNUL=C:\\DOOMED~1.TMP\r\n"},
+        {"existing section", "[Rename]\r\nNUL=C:\\OLD.TMP\r\n[x]\r\nB=2\r\n",
+         "[Rename]\r\nNUL=C:\\DOOMED~1.TMP\r\nNUL=C:\\OLD.TMP\r\n[x]\r\nB=2\r\n"},
+        {"section header last", "a=b\n [rename] ", "a=b\n [rename] \r\nNUL=C:\\DOOMED~1.TMP\r\n"},
+    };
+    for (const Case& c : cases) {
+        DeleteFileA(ini.c_str());
+        if (c.before) ScratchFolder::Write(ini, c.before);
+        EXPECT_TRUE(AddWininitDeletion(ini, "C:\\DOOMED~1.TMP")) << c.name;
+        EXPECT_EQ(ReadText(ini), c.after) << c.name;
+    }
+    EXPECT_FALSE(AddWininitDeletion(folder / "absent\\wininit.ini", "C:\\X.TMP"));
+}
+
+}  // namespace
