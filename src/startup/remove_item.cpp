@@ -60,10 +60,12 @@ bool RemoveWinIniEntry(std::string_view title, std::string_view file, int type, 
 }
 
 // The common end of a removal from the Run table, win.ini or a Startup folder.
-void AfterStartupRemoval(const Removed& removed, std::string_view detail, int type) {
+// listed is the command as a scan lists it (the name the approved baseline uses).
+void AfterStartupRemoval(const Removed& removed, std::string_view listed, std::string_view detail, int type) {
     bool ownEntry = ContainsNoCase(removed.title, "Sentrivox") || ContainsNoCase(removed.command, "Sentrivox");
     if (!ownEntry) WriteHistory(removed.title, removed.command, detail, type, kEventStartRemove);
     ForgetStartupChange(removed.command, removed.title);
+    if (listed != removed.command) ForgetStartupChange(listed, {});
     ReportRemoval(removed.title, removed.command);
 }
 
@@ -92,7 +94,9 @@ bool RemoveProtectedEntry(std::string_view title, std::string_view path, std::st
     item.path = path;
     item.detail = detail;
     item.typeCode = type;
-    if (!ConfirmSystemFile(g_app.mainWindow, item)) return false;
+    // Owned by the window the user works in (the sheet), so that it waits for the answer.
+    HWND owner = GetActiveWindow();
+    if (!ConfirmSystemFile(owner ? owner : g_app.mainWindow, item)) return false;
     bool removed = type == kLocationAppInit ? RemoveAppInitDll(path) : RemoveShellObject(type, title, detail);
     if (removed) WriteHistory(title, path, detail, type, ShellObjectEvent(type));
     return removed;
@@ -127,7 +131,7 @@ bool RemoveItem(std::string_view title, std::string_view path, std::string_view 
                 return false;  // Winlogon Notify entries are disabled, never removed
         }
     }
-    if (done) AfterStartupRemoval(removed, detail, type);
+    if (done) AfterStartupRemoval(removed, path, detail, type);
     return done;
 }
 
