@@ -1,5 +1,9 @@
 #include "startup/redisable_hook.h"
 
-// Until the disabling code completes this, an entry that wrote itself back stays
-// in its Run key and the scan lists it there as well, so nothing that runs is hidden.
-bool RedisableRunEntry(std::string_view, std::string_view, int) { return false; }
+#include "startup/disable_item.h"
+
+// An entry the user disabled that wrote itself back into its Run key is taken
+// out again; the store keeps the newest command.
+bool RedisableRunEntry(std::string_view name, std::string_view command, int type) {
+    return DisableRunEntryAgain(name, command, type);
+}
