@@ -106,11 +106,16 @@ bool CommonControlsNewerThan470() {
 }
 
 int VersionPair(char* out, size_t size) {
-    FixedText<MAX_PATH> folder, monitor, explorer;
+    FixedText<MAX_PATH> folder;
     ProgramFolder(folder);
-    monitor = folder.view();
+    return VersionPairIn(folder.view(), out, size);
+}
+
+int VersionPairIn(std::string_view folder, char* out, size_t size) {
+    FixedText<MAX_PATH> monitor, explorer;
+    monitor = folder;
     monitor.append("\\Sentrivox.exe");
-    explorer = folder.view();
+    explorer = folder;
     explorer.append("\\SentrivoxEx.exe");
 
     VersionInfo info;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "shell/fixed_text.h"
 
@@ -16,6 +17,8 @@ bool AolRunning();
 bool CommonControlsNewerThan470();
 // "<monitor version>[:<explorer version>]" of the programs in the program folder.
 int VersionPair(char* out, size_t size);
+// The same for the programs in a given folder.
+int VersionPairIn(std::string_view folder, char* out, size_t size);
 
 template <size_t N> int DefaultBrowserCommand(FixedText<N>& o) { return DefaultBrowserCommand(o.data(), N); }
 template <size_t N> int InternetExplorerPath(FixedText<N>& o) { return InternetExplorerPath(o.data(), N); }

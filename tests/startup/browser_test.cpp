@@ -101,23 +101,17 @@ TEST(AolRunning, KnowsTheClientsWindows) {
 
 TEST(CommonControlsNewerThan470, IsTrueForThePrefixsControls) { EXPECT_TRUE(CommonControlsNewerThan470()); }
 
-TEST(VersionPair, ReadsBothProgramsBesideThisOne) {
-    char module[MAX_PATH];
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string folder = module;
-    folder.resize(folder.rfind('\\'));
-    const std::string monitor = folder + "\\Sentrivox.exe", explorer = folder + "\\SentrivoxEx.exe";
-    DeleteFileA(monitor.c_str());
-    DeleteFileA(explorer.c_str());
+TEST(VersionPair, ReadsBothProgramsOfTheFolder) {
+    // A scratch folder: the build's own programs beside this test must stay untouched.
+    ScratchFolder folder("C:\\sx-versionpair");
+    const std::string monitor = folder / "Sentrivox.exe", explorer = folder / "SentrivoxEx.exe";
 
     char out[128];
-    EXPECT_EQ(VersionPair(out, sizeof(out)), 0);
+    EXPECT_EQ(VersionPairIn(folder.path(), out, sizeof(out)), 0);
     ASSERT_TRUE(CopyFileA((WindowsFolderPath() + "\\regedit.exe").c_str(), monitor.c_str(), FALSE));
-    VersionPair(out, sizeof(out));
+    VersionPairIn(folder.path(), out, sizeof(out));
     EXPECT_STREQ(out, "5.2");
     ASSERT_TRUE(CopyFileA((SystemFolderPath() + "\\comctl32.dll").c_str(), explorer.c_str(), FALSE));
-    VersionPair(out, sizeof(out));
+    VersionPairIn(folder.path(), out, sizeof(out));
     EXPECT_STREQ(out, "5.2:5.81");
-    DeleteFileA(monitor.c_str());
-    DeleteFileA(explorer.c_str());
 }
