@@ -6,6 +6,7 @@
 
 #include "res/resource_ids.h"
 #include "shell/deferred_hooks.h"
+#include "shell/patrol_time.h"
 #include "shell/help_page.h"
 #include "shell/sheet_chrome.h"
 

@@ -1,12 +1,15 @@
 #include "shell/frame_page.h"
+#include "shell/options_page.h"
 #include "shell/page_table.h"
+#include "startup/delayed_page.h"
+#include "startup/startup_page.h"
 
 // Pages answer here with their own procedure; a page that shows only its frame
 // shares the common behaviour.
 DLGPROC PageProcedure(int pageId) {
     switch (pageId) {
-        case 6026: return FramePageProc<6026>;
-        case 6055: return FramePageProc<6055>;
+        case 6026: return StartupPageProc;
+        case 6055: return DelayedPageProc;
         case 6040: return FramePageProc<6040>;
         case 6039: return FramePageProc<6039>;
         case 6038: return FramePageProc<6038>;
@@ -17,7 +20,7 @@ DLGPROC PageProcedure(int pageId) {
         case 6060: return FramePageProc<6060>;
         case 6056: return FramePageProc<6056>;
         case 6061: return FramePageProc<6061>;
-        case 6033: return FramePageProc<6033>;
+        case 6033: return OptionsPageProc;
         default: return FramePageProc<6026>;
     }
 }

@@ -7,6 +7,7 @@
 
 #include "shell/app_state.h"
 #include "shell/deferred_hooks.h"
+#include "startup/delayed_start.h"
 #include "shell/option_store.h"
 #include "shell/explorer_verb.h"
 #include "shell/first_seen.h"

@@ -1,0 +1,3 @@
+#include "shell/patrol_time.h"
+
+void OpenPatrolTimeDialog(int) {}
