@@ -446,6 +446,9 @@ std::optional<MessageBoxInfo> FindMessageBox(DWORD pid) {
         if (HWND text = GetDlgItem(dialog, 0xFFFF)) info.text = TextOf(text);
         if (info.text.empty()) {
             for (HWND child : Descendants(dialog, "Static")) {
+                // An icon or picture's "text" is its resource id, not words.
+                LONG_PTR type = GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK;
+                if (type == SS_ICON || type == SS_BITMAP) continue;
                 info.text = TextOf(child);
                 if (!info.text.empty()) break;
             }
