@@ -9,6 +9,7 @@
 #include "shell/list_store.h"
 #include "shell/load_text.h"
 #include "shell/main_window.h"
+#include "shell/monitor_picture.h"
 #include "shell/options.h"
 #include "shell/page_commands.h"
 #include "shell/page_table.h"
@@ -214,6 +215,7 @@ void ActivatePage(HWND page, int pageId) {
     AttachPicture(page, IDC_PICTURE_HELP, {IDB_HELP_NORMAL, IDB_HELP_PRESSED, IDB_HELP_HOVER});
     AttachPicture(page, IDC_PICTURE_MONITOR,
                   {IDB_MONITOR_NORMAL, IDB_MONITOR_PRESSED, IDB_MONITOR_HOVER, IDB_MONITOR_FOURTH});
+    ShowPageMonitorPicture(page, pageId);
     HWND sheet = SheetOf(page);
     SetWindowLongPtrA(sheet, GWL_EXSTYLE, GetWindowLongPtrA(sheet, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_CONTEXTHELP));
     if (HWND ok = GetDlgItem(sheet, IDOK)) {
