@@ -34,6 +34,21 @@ std::string CommandOf(std::string_view path, std::string_view parameters) {
     return command;
 }
 
+bool LaunchFile(std::string_view path, std::string_view parameters, int show) {
+    std::string file(path), args(parameters);
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof(info);
+    // No shell error box: a failure here is followed by the WinExec attempt.
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = g_app.mainWindow;
+    info.lpVerb = "open";
+    info.lpFile = file.c_str();
+    info.lpParameters = args.empty() ? nullptr : args.c_str();
+    info.nShow = show;
+    if (ShellExecuteExA(&info)) return true;
+    return WinExec(CommandOf(path, parameters).c_str(), UINT(show)) > 31;
+}
+
 }  // namespace
 
 // The stored window state: "0" normal, "1" minimised, "2" maximised.
@@ -47,21 +62,18 @@ int DelayedShowMode(HKEY hive, std::string_view path) {
     }
 }
 
-bool LaunchProgram(HKEY hive, std::string_view path, std::string_view parameters) {
+bool LaunchProgram(HKEY hive, std::string_view path, std::string_view parameters, std::string_view applet) {
     if (path.empty()) return false;
     int show = DelayedShowMode(hive, path);
-    std::string file(path), args(parameters);
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof(info);
-    // No shell error box: a failure here is followed by the WinExec attempt.
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.hwnd = g_app.mainWindow;
-    info.lpVerb = "open";
-    info.lpFile = file.c_str();
-    info.lpParameters = args.empty() ? nullptr : args.c_str();
-    info.nShow = show;
-    if (ShellExecuteExA(&info)) return true;
-    return WinExec(CommandOf(path, parameters).c_str(), UINT(show)) > 31;
+    if (!applet.empty()) {
+        // The DLL is no program: its applet runs it, with the DLL (quoted when
+        // it has blanks) and the entry point that follows it.
+        std::string dll = CommandOf(path, {});
+        if (!parameters.empty() && parameters.front() != ',') dll += ' ';
+        dll += parameters;
+        return LaunchFile(applet, dll, show);
+    }
+    return LaunchFile(path, parameters, show);
 }
 
 bool OpenFileProperties(HWND owner, std::string_view path) {

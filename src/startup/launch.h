@@ -12,8 +12,10 @@
 // SW_SHOWNORMAL, SW_MINIMIZE or SW_MAXIMIZE (a missing or unknown value is normal).
 int DelayedShowMode(HKEY hive, std::string_view path);
 // Starts a delayed-start program with the window state of its Delay\OpenAs
-// value in hive; ShellExecuteEx, then WinExec when that fails.
-bool LaunchProgram(HKEY hive, std::string_view path, std::string_view parameters);
+// value in hive; ShellExecuteEx, then WinExec when that fails. A DLL recorded
+// with an applet (RUNDLL32) is started through the applet, its path and
+// parameters being the applet's arguments.
+bool LaunchProgram(HKEY hive, std::string_view path, std::string_view parameters, std::string_view applet = {});
 // The shell's properties of the file.
 bool OpenFileProperties(HWND owner, std::string_view path);
 // Opens the HOSTS file in Notepad, or says that there is none.
