@@ -1,0 +1,65 @@
+#include "startup/delayed_command.h"
+
+#include "startup/command_line.h"
+
+namespace {
+
+constexpr std::string_view kRundll32 = "RUNDLL32.EXE";
+
+// The position just after "RUNDLL32.EXE" (any case), or npos.
+size_t AfterRundll32(std::string_view command) {
+    if (command.size() < kRundll32.size()) return std::string_view::npos;
+    for (size_t at = 0; at + kRundll32.size() <= command.size(); ++at) {
+        if (CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, command.data() + at, int(kRundll32.size()),
+                           kRundll32.data(), int(kRundll32.size())) == CSTR_EQUAL)
+            return at + kRundll32.size();
+    }
+    return std::string_view::npos;
+}
+
+void Split(std::string_view command, DelayedCommand& out) {
+    ExtractStartupFile(command, out.path, out.parameters);
+}
+
+bool IsFullPath(std::string_view path) { return path.size() > 2 && path[1] == ':'; }
+
+}  // namespace
+
+DelayedCommand SplitStartupCommand(std::string_view command) {
+    DelayedCommand result;
+    size_t after = AfterRundll32(command);
+    if (after != std::string_view::npos) {
+        std::string_view rest = command.substr(after);
+        if (!rest.empty() && rest.front() == '"') rest.remove_prefix(1);
+        while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
+        if (!rest.empty()) {
+            Split(rest, result);
+            if (!result.path.empty()) {
+                result.applet = true;
+                return result;
+            }
+        }
+        result = DelayedCommand();  // RUNDLL32 by itself: the program is RUNDLL32
+    }
+    Split(command, result);
+    return result;
+}
+
+std::string JoinStartupCommand(std::string_view path, std::string_view parameters, std::string_view applet,
+                               bool quotePath) {
+    std::string command;
+    if (!applet.empty()) {
+        command += applet;
+        command += ' ';
+    }
+    bool quote = quotePath && IsFullPath(path) && path.find(' ') != std::string_view::npos &&
+                 path.find('"') == std::string_view::npos;
+    if (quote) command += '"';
+    command += path;
+    if (quote) command += '"';
+    if (!parameters.empty()) {
+        if (parameters.front() != ',') command += ' ';
+        command += parameters;
+    }
+    return command;
+}
