@@ -13,7 +13,6 @@
 #include "startup/delay_store.h"
 #include "startup/delayed_command.h"
 #include "startup/delayed_start.h"
-#include "startup/version_info.h"
 #include "startup_change_fixture.h"
 #include "startup_test_support.h"
 
@@ -111,14 +110,21 @@ TEST(StartupCommand, JoinsWellFormedCommands) {
         EXPECT_EQ(JoinStartupCommand(c.path, c.parameters, c.applet, c.quote), c.command) << c.command;
 }
 
+// A program with a version resource, built beside the tests.
+std::string IdleProgram() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.rfind('\\')) + "\\idle_program.exe";
+}
+
 TEST_F(DelayStoreTest, LoadsBothHivesMachineFirst) {
-    const std::string notepad = SystemFolderPath() + "\\notepad.exe";
-    VersionInfo version;
-    ReadVersionInfo(notepad, version);
+    const std::string idle = IdleProgram();
+    ASSERT_TRUE(IsFile(idle));
     SetText(HKEY_CURRENT_USER, kDelay, "C:\\ds-delay\\user.exe", "200");
     SetText(HKEY_CURRENT_USER, kShortcuts, "C:\\ds-delay\\user.exe", "C:\\ds-delay\\Startup\\User.lnk");
-    SetText(HKEY_CURRENT_USER, kDelay, notepad, "11");
-    SetText(HKEY_CURRENT_USER, kTitle, notepad, "Microsoft\xAE Windows\xAE Notepad");
+    SetText(HKEY_CURRENT_USER, kDelay, idle, "11");
+    SetText(HKEY_CURRENT_USER, kTitle, idle, "Microsoft\xAE Windows\xAE Idle");
     SetText(HKEY_LOCAL_MACHINE, kDelay, "C:\\ds-delay\\machine.exe", "1");
     SetText(HKEY_LOCAL_MACHINE, kTitle, "C:\\ds-delay\\machine.exe", "DS Machine");
     SetText(HKEY_LOCAL_MACHINE, kTime, "C:\\ds-delay\\machine.exe", "90");
@@ -139,20 +145,18 @@ TEST_F(DelayStoreTest, LoadsBothHivesMachineFirst) {
     EXPECT_EQ(user[0]->detail.view(), "C:\\ds-delay\\Startup\\User.lnk") << "a shortcut's entry keeps its shortcut";
     EXPECT_EQ(user[0]->flag, kDelayHiveUser);
     EXPECT_EQ(StartupHive(*user[0]), HKEY_CURRENT_USER);
-    EXPECT_EQ(Upper(std::string(user[1]->path.view())), Upper(notepad));
+    EXPECT_EQ(Upper(std::string(user[1]->path.view())), Upper(idle));
     EXPECT_EQ(user[1]->typeCode, 11);
-    EXPECT_EQ(user[1]->description.view(), version.companyName.view());
-    if (!version.fileDescription.empty())
-        EXPECT_EQ(user[1]->title.view(), FixedText<128>(version.fileDescription.view()).view())
-            << "a Windows component is named by its description";
+    EXPECT_EQ(user[1]->description.view(), "Quietfield Tools");
+    EXPECT_EQ(user[1]->title.view(), "Idle Program") << "a Windows component is named by its description";
 
-    SetText(HKEY_CURRENT_USER, kTitle, notepad, "");
+    SetText(HKEY_CURRENT_USER, kTitle, idle, "");
     LoadDelayedList();
-    EXPECT_EQ(ListStoreCount(), 3) << "a fresh load, not an append";
+    ASSERT_EQ(ListStoreCount(), 3) << "a fresh load, not an append";
     for (int row = 0; row < ListStoreCount(); ++row) {
-        if (ListStoreRow(row)->typeCode != 11) continue;
-        std::string expected = version.productName.empty() ? "notepad.exe" : std::string(version.productName.view());
-        EXPECT_EQ(std::string(ListStoreRow(row)->title.view()), FixedText<128>(expected).view());
+        if (ListStoreRow(row)->typeCode == 11) {
+            EXPECT_EQ(ListStoreRow(row)->title.view(), "Quietfield Idle") << "no title: the product name";
+        }
     }
 }
 
