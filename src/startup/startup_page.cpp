@@ -7,7 +7,6 @@
 
 #include "resource_ids.h"
 #include "shell/app_state.h"
-#include "shell/first_seen.h"
 #include "shell/frame_page.h"
 #include "shell/list_page_hooks.h"
 #include "shell/list_sort.h"
@@ -22,6 +21,7 @@
 #include "shell/row_facts.h"
 #include "shell/sheet_chrome.h"
 #include "startup/disabled_store.h"
+#include "startup/first_detected.h"
 #include "startup/location_text.h"
 #include "startup/location_types.h"
 #include "startup/startup_page_commands.h"
@@ -32,16 +32,37 @@
 namespace {
 
 constexpr int kColumnCount = 5;
+constexpr int kCompanyColumn = 2;
 constexpr int kImageSlot = 0;
 constexpr const char* kAdvancedOption = "ShowAllStartup";
 constexpr std::string_view kRundllPrefix = "RunDLL32.exe ";
 
-// What the last fill learnt about each row, so that the buttons, the menu and
-// the sort never ask the registry again for it.
+// What the last fill learnt about each row, so that the buttons, the menu,
+// the sort and the painting never ask the registry or the file again. The
+// company and the icon are read when the list first shows a row (a list of
+// thousands shows a few dozen), then kept.
 struct FillFacts {
     std::vector<char> disabled;
+    std::vector<int> image;            // kUnknownImage until shown
+    std::vector<std::string> company;
+    std::vector<char> companyKnown;
     unsigned generation = 0;  // the shared store's generation at the fill
     bool valid = false;
+
+    void Reset(size_t rows) {
+        disabled.assign(rows, 0);
+        image.assign(rows, kUnknownImage);
+        company.assign(rows, std::string());
+        companyKnown.assign(rows, 0);
+        valid = false;
+    }
+    // True when row belongs to the fill that the store still holds.
+    bool Holds(int row) const {
+        return valid && generation == SharedListStore().Generation() && row >= 0 &&
+               static_cast<size_t>(row) < disabled.size();
+    }
+
+    static constexpr int kUnknownImage = -2;
 };
 
 FillFacts& Facts() {
@@ -57,9 +78,7 @@ bool& Filling() {
 
 bool RowDisabled(int row) {
     const FillFacts& facts = Facts();
-    if (facts.valid && facts.generation == SharedListStore().Generation() && row >= 0 &&
-        static_cast<size_t>(row) < facts.disabled.size())
-        return facts.disabled[static_cast<size_t>(row)] != 0;
+    if (facts.Holds(row)) return facts.disabled[static_cast<size_t>(row)] != 0;
     const ListRow* item = ListStoreRow(row);
     return item && IsRecordedDisabled(*item);
 }
@@ -77,16 +96,50 @@ private:
 
 HWND ListOf(HWND page) { return GetDlgItem(page, kListControl); }
 
-// The date the row was first seen; a row seen for the first time is recorded
-// now, under the name the first-seen store gives startup entries (its command).
-std::string FirstDetectedText(const ListRow& row) {
-    const std::string& byProgram = FirstSeenOfProgram(row.typeCode, row.path.view());
-    if (!byProgram.empty()) return byProgram;
-    FixedText<25> date;
-    if (FirstSeenDate(row.typeCode, row.path.view(), date) > 0) return std::string(date.view());
-    RecordFirstSeen(FirstSeenCategory(row.typeCode), row.path.view());
-    FirstSeenDate(row.typeCode, row.path.view(), date);
-    return std::string(date.view());
+// A column whose text the list asks for when it shows the row.
+void SetCallbackText(HWND list, int item, int column) {
+    LVITEMA lvi = {};
+    lvi.iSubItem = column;
+    lvi.pszText = LPSTR_TEXTCALLBACKA;
+    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+}
+
+const std::string& RowCompany(int row) {
+    FillFacts& facts = Facts();
+    const size_t at = static_cast<size_t>(row);
+    if (!facts.companyKnown[at]) {
+        if (const ListRow* item = ListStoreRow(row)) facts.company[at] = CompanyOfProgram(item->path.view());
+        facts.companyKnown[at] = 1;
+    }
+    return facts.company[at];
+}
+
+int RowImage(int row) {
+    FillFacts& facts = Facts();
+    int& image = facts.image[static_cast<size_t>(row)];
+    if (image == FillFacts::kUnknownImage) {
+        const ListRow* item = ListStoreRow(row);
+        image = item ? AddRowIcon(item->path.view(), 0, kImageSlot) : 0;
+    }
+    return image;
+}
+
+// LVN_GETDISPINFO: the company column and the icon of a row being shown.
+template <class DisplayInfo>
+void AnswerDisplayInfo(DisplayInfo& info) {
+    auto& item = info.item;
+    const int row = static_cast<int>(item.lParam);
+    const bool known = Facts().Holds(row);
+    if (item.mask & LVIF_IMAGE) item.iImage = known ? RowImage(row) : 0;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+    std::string_view text = known && item.iSubItem == kCompanyColumn ? RowCompany(row) : std::string_view();
+    if constexpr (sizeof(*item.pszText) == 1) {
+        CopyBounded(item.pszText, static_cast<size_t>(item.cchTextMax), text);
+    } else {
+        const int written = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), item.pszText,
+                                                item.cchTextMax - 1);
+        item.pszText[written > 0 ? written : 0] = L'\0';
+    }
 }
 
 void SetTexts(HWND page) {
@@ -203,6 +256,12 @@ bool OnListNotify(HWND page, const NMHDR& header) {
             if (!Filling() && IsSelectionChange(reinterpret_cast<const NMLISTVIEW&>(header)))
                 UpdateStartupButtons(page);
             return true;
+        case LVN_GETDISPINFOA:
+            AnswerDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+            return true;
+        case LVN_GETDISPINFOW:
+            AnswerDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
+            return true;
         case NM_DBLCLK:
             LookUpSelectedStartup(page);
             return true;
@@ -280,20 +339,22 @@ void FillStartupList(HWND page) {
     LoadText(IDS_DISABLED_MARK, disabledText);
     FillFacts& facts = Facts();
     const int count = ListStoreCount();
-    facts.disabled.assign(static_cast<size_t>(count), 0);
+    facts.Reset(static_cast<size_t>(count));
+    facts.generation = SharedListStore().Generation();
+    facts.valid = true;
+    FirstDetectedDates dates;
     for (int index = 0; index < count; ++index) {
         const ListRow* row = ListStoreRow(index);
         if (!row) continue;
         const bool disabled = IsRecordedDisabled(*row);
         facts.disabled[static_cast<size_t>(index)] = disabled ? 1 : 0;
-        const int item = InsertRow(index, row->title.view(), list, AddRowIcon(row->path.view(), 0, kImageSlot));
+        const int item = InsertRow(index, row->title.view(), list, I_IMAGECALLBACK);
         SetRowText(list, item, 1, StartupCommandText(*row));
-        SetRowText(list, item, 2, CompanyOfProgram(row->path.view()));
+        SetCallbackText(list, item, kCompanyColumn);
         SetRowText(list, item, 3, disabled ? disabledText.view() : StartupTypeTag(row->typeCode));
-        SetRowText(list, item, 4, FirstDetectedText(*row));
+        // Every row is dated now, shown or not: a first visit records it.
+        SetRowText(list, item, 4, dates.DateOf(row->typeCode, row->path.view()));
     }
-    facts.generation = SharedListStore().Generation();
-    facts.valid = true;
     FinishListFill(list, kPageStartup);
     Filling() = false;
 }

@@ -1,7 +1,5 @@
 #include "startup/startup_page_commands.h"
 
-#include <commctrl.h>
-
 #include <string>
 #include <vector>
 
@@ -24,6 +22,7 @@
 #include "startup/raw_values.h"
 #include "startup/remove_item.h"
 #include "startup/run_entries.h"
+#include "startup/selected_rows.h"
 #include "startup/startup_change_record.h"
 #include "startup/text_helpers.h"
 #include "startup/version_info.h"
@@ -50,20 +49,10 @@ const ListRow* SelectedEntry(HWND page) {
     return row;
 }
 
-// The store rows of the selected items (each item carries its row, so two
-// entries of one title stay apart); string 57 when there are none.
+// The selected rows (each item carries its own row, so two entries of one
+// title stay apart); string 57 when there are none.
 std::vector<int> SelectedEntries(HWND page) {
-    HWND list = ListOf(page);
-    std::vector<int> rows;
-    for (int item = -1;;) {
-        item = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED));
-        if (item < 0) break;
-        LVITEMA lvi = {};
-        lvi.mask = LVIF_PARAM;
-        lvi.iItem = item;
-        if (!SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lvi))) continue;
-        if (ListStoreRow(static_cast<int>(lvi.lParam))) rows.push_back(static_cast<int>(lvi.lParam));
-    }
+    std::vector<int> rows = SelectedStoreRows(ListOf(page));
     if (rows.empty()) ShowNoSelection();
     return rows;
 }
