@@ -20,7 +20,9 @@
 #include "shell/load_text.h"
 #include "shell/page_menu.h"
 #include "shell/registry.h"
+#include "shell/page_commands.h"
 #include "startup/disabled_store.h"
+#include "startup/online_lookup.h"
 #include "startup/processes.h"
 #include "startup/startup_page.h"
 #include "startup/startup_page_commands.h"
@@ -280,6 +282,7 @@ TEST_F(StartupPageTest, DisabledEntryShowsDisabledAndOffersEnable) {
         SendMessageA(page_, WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&column));
         EXPECT_GT(ItemTitled("SP Toggle"), ItemTitled("SP Other")) << "click " << click;
     }
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, kOptionsPath, "SortStartup"), std::string("1"));
 
     Press(IDC_ENABLE);
     EXPECT_TRUE(InUserRun("SP Toggle"));
@@ -470,6 +473,60 @@ TEST_F(StartupPageTest, AddedProgramStartsFromTheUsersRunKey) {
     EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "plain"), "\"" + plain + "\"");
     EXPECT_EQ(Text(HKEY_CURRENT_USER, kStartupChangeKey, "\"" + copy + "\""), std::string("1"));
     EXPECT_EQ(Text(HKEY_CURRENT_USER, kStartupChangeKey, "\"" + plain + "\""), std::string("1"));
+}
+
+TEST_F(StartupPageTest, DoubleClickLooksUpTheSelectedProgram) {
+    std::vector<std::string> opened;
+    LookupLaunchers launchers;
+    launchers.shellOpen = [&opened](const std::string& target) -> INT_PTR {
+        opened.push_back(target);
+        return 33;
+    };
+    launchers.winExec = [](const std::string&) -> UINT { return 33; };
+    SetLookupLaunchers(std::move(launchers));
+    SetText(HKEY_CURRENT_USER, kOptionsPath, "PlusFormat", "0");
+    AddUserRun("SP First", "C:\\sp-page\\first.exe");
+    AddUserRun("SP Looked Up", "C:\\sp-page\\looked.exe -x");
+    Activate();
+    Select({"SP Looked Up"});
+    NMITEMACTIVATE click = {};
+    click.hdr = {list_, UINT_PTR(IDC_LIST), UINT(NM_DBLCLK)};
+    click.iItem = ItemTitled("SP Looked Up");
+    SendMessageA(page_, WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&click));
+    SetLookupLaunchers({});
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], LookupAddress(11, "C:\\sp-page\\looked.exe -x", "SP Looked Up", false));
+}
+
+TEST_F(StartupPageTest, ColumnWidthsAreKeptForTheNextVisit) {
+    Activate();
+    ListView_SetColumnWidth(list_, 1, 123);
+    Notify(PSN_KILLACTIVE);
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, kOptionsPath, "Column60261"), std::string("123"));
+    DestroyWindow(page_);
+    page_ = CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(IDD_PAGE_STARTUP), host_, StartupPageProc, 0);
+    ASSERT_NE(page_, nullptr);
+    EXPECT_EQ(ListView_GetColumnWidth(GetDlgItem(page_, IDC_LIST), 1), 123);
+}
+
+// The advanced box is no button of the shared layout: it must still sit
+// between the list and the buttons whatever the sheet's size.
+TEST_F(StartupPageTest, LayoutKeepsTheAdvancedBoxBetweenListAndButtons) {
+    auto place = [this](int id) {
+        RECT r;
+        GetWindowRect(GetDlgItem(page_, id), &r);
+        MapWindowPoints(nullptr, page_, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    for (SIZE size : {SIZE{760, 560}, SIZE{1100, 820}}) {
+        SetWindowPos(host_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        SetWindowPos(page_, nullptr, 0, 0, size.cx - 28, size.cy - 102, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        SendMessageA(page_, kMessageLayout, 0, 0);
+        const RECT list = place(IDC_LIST), box = place(IDC_STARTUP_ADVANCED), info = place(IDC_INFO);
+        EXPECT_GE(box.top, list.bottom) << size.cx;
+        EXPECT_LE(box.bottom, info.top) << size.cx;
+        EXPECT_EQ(box.left, list.left) << size.cx;
+    }
 }
 
 }  // namespace
