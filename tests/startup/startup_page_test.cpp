@@ -28,6 +28,7 @@
 #include "startup/startup_page_commands.h"
 #include "startup/version_info.h"
 #include "startup_change_fixture.h"
+#include "scan_fixture.h"
 #include "startup_test_support.h"
 #include "support/window_driver.h"
 
@@ -38,6 +39,7 @@ namespace {
 constexpr const char* kWinlogonKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 constexpr const char* kFirstSeenKey = "Software\\Orvik Studios\\Detected\\Startup";
 constexpr const char* kOptionsPath = "Software\\Orvik Studios\\Sentrivox\\Options";
+constexpr const char* kSessionManager = "System\\CurrentControlSet\\Control\\Session Manager";
 
 std::string Pattern(int stringId) { return LoadTextString(stringId); }
 
@@ -527,6 +529,48 @@ TEST_F(StartupPageTest, LayoutKeepsTheAdvancedBoxBetweenListAndButtons) {
         EXPECT_LE(box.bottom, info.top) << size.cx;
         EXPECT_EQ(box.left, list.left) << size.cx;
     }
+}
+
+// The strings of PendingFileRenameOperations: the deletions due at the next restart.
+std::vector<std::string> PendingRenames() {
+    std::vector<std::string> entries;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_READ, &key) != ERROR_SUCCESS) return entries;
+    std::vector<char> data(65536);
+    DWORD size = DWORD(data.size()), type = 0;
+    LONG status = RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type,
+                                   reinterpret_cast<BYTE*>(data.data()), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || type != REG_MULTI_SZ) return entries;
+    for (size_t i = 0; i < size;) {
+        std::string entry(data.data() + i);
+        i += entry.size() + 1;
+        if (i >= size) break;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+TEST_F(StartupPageTest, DeleteOnRebootAsksAndSchedulesTheProgramFile) {
+    RegValueGuard pending(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations");
+    ScratchFolder folder("C:\\sp-page-doom");
+    const std::string program = folder / "doomed.exe";
+    ASSERT_TRUE(ScratchFolder::Write(program, "MZ"));
+    AddUserRun("SP Doomed", program + " /background");
+    Activate();
+    const auto before = PendingRenames();
+    for (int answer : {IDNO, IDYES}) {
+        Select({"SP Doomed"});
+        MessageBoxAnswers answers(answer);
+        Press(kCommandDeleteOnReboot);
+        auto texts = answers.texts();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0], Pattern(IDS_CONFIRM_DELETE_ON_REBOOT));
+    }
+    const auto after = PendingRenames();
+    ASSERT_EQ(after.size(), before.size() + 2) << "one deletion, after Yes only";
+    EXPECT_TRUE(scantest::SamePath(after[after.size() - 2], "\\??\\" + program)) << after[after.size() - 2];
+    EXPECT_EQ(after.back(), "");
 }
 
 }  // namespace
