@@ -1,6 +1,7 @@
 #include "startup/delayed_command.h"
 
 #include "startup/command_line.h"
+#include "startup/file_search.h"
 
 namespace {
 
@@ -52,8 +53,12 @@ std::string JoinStartupCommand(std::string_view path, std::string_view parameter
         command += applet;
         command += ' ';
     }
-    bool quote = quotePath && IsFullPath(path) && path.find(' ') != std::string_view::npos &&
-                 path.find('"') == std::string_view::npos;
+    // A program's full path is quoted, as installers write it. A file with an
+    // entry point after a comma (a DLL, with or without its applet) is only
+    // quoted when it has a blank: "file,entry" is the form such entries take.
+    bool entryPoint = !applet.empty() || (!parameters.empty() && parameters.front() == ',');
+    bool quote = quotePath && IsFullPath(path) && path.find('"') == std::string_view::npos &&
+                 (!entryPoint || path.find(' ') != std::string_view::npos);
     if (quote) command += '"';
     command += path;
     if (quote) command += '"';
@@ -62,4 +67,33 @@ std::string JoinStartupCommand(std::string_view path, std::string_view parameter
         command += parameters;
     }
     return command;
+}
+
+FixedText<MAX_PATH> PathAsOnDisk(std::string_view path) {
+    FixedText<MAX_PATH> original(path);
+    if (!IsFullPath(path) || path.size() < 4 || path[2] != '\\' || path.size() >= MAX_PATH ||
+        path.find_first_of("*?\"") != std::string_view::npos)
+        return original;
+    FsRedirectionOff redirection;
+    std::string spelt(path.substr(0, 2));  // the drive as given
+    size_t at = 3;
+    while (at <= path.size()) {
+        size_t end = path.find('\\', at);
+        if (end == std::string_view::npos) end = path.size();
+        if (end == at) return original;  // an empty name: no such file
+        std::string probe = spelt + "\\" + std::string(path.substr(at, end - at));
+        WIN32_FIND_DATAA found;
+        HANDLE find = FindFirstFileA(probe.c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE) return original;
+        FindClose(find);
+        std::string_view name(found.cFileName, BoundedLength(found.cFileName, sizeof(found.cFileName)));
+        // The long name only: a short name given in the path stays short.
+        bool same = name.size() == end - at &&
+                    CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, name.data(), int(name.size()),
+                                   path.data() + at, int(end - at)) == CSTR_EQUAL;
+        spelt += '\\';
+        spelt += same ? name : path.substr(at, end - at);
+        at = end + 1;
+    }
+    return spelt.size() < MAX_PATH ? FixedText<MAX_PATH>(spelt) : original;
 }

@@ -22,7 +22,12 @@ DelayedCommand SplitStartupCommand(std::string_view command);
 
 // The command that runs path with parameters: a blank between them unless the
 // parameters begin with a comma (a DLL's entry point), the applet and a blank
-// in front when one is given. With quotePath, a full path holding a blank is
-// quoted, as a Run value needs it.
+// in front when one is given. With quotePath (a Run value), a program's full
+// path is quoted, and that of a file with an entry point when it has a blank.
 std::string JoinStartupCommand(std::string_view path, std::string_view parameters, std::string_view applet,
                                bool quotePath);
+
+// The path with each folder and file name spelt as on disk: the store keeps
+// the upper-case form, the startup location gets back the one it had. A path
+// that cannot be followed to its file is returned as it is.
+FixedText<MAX_PATH> PathAsOnDisk(std::string_view path);

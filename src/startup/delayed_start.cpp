@@ -166,11 +166,11 @@ bool RestoreDelayed(const ListRow& item) {
     ReadDelayValue(hive, DelayValue::Parameters, name.view(), parameters);
     ReadDelayValue(hive, DelayValue::Applet, name.view(), applet);
 
-    // A shortcut holds its program as its target; a Run value needs the path
-    // quoted when it has blanks.
+    // A shortcut holds its program as its target; a Run value has the path quoted.
+    FixedText<MAX_PATH> program = PathAsOnDisk(name.view());
     std::string command = item.typeCode == kLocationStartupFolder
-                              ? std::string(name.view())
-                              : JoinStartupCommand(name.view(), parameters.view(), applet.view(),
+                              ? std::string(program.view())
+                              : JoinStartupCommand(program.view(), parameters.view(), applet.view(),
                                                    IsRunTableType(item.typeCode));
     if (!RestoreItem(item.title.view(), command, item.detail.view(), item.typeCode)) return false;
     DeleteDelayValues(name.view(), hive);

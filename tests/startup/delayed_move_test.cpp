@@ -96,6 +96,19 @@ TEST_F(DelayMoveTest, UserRunEntryWithQuotedPathGoesAndComesBackWellFormed) {
     EXPECT_TRUE(DelayValueNames(HKEY_CURRENT_USER).empty());
 }
 
+TEST_F(DelayMoveTest, AnInstalledProgramComesBackWithTheCommandItHad) {
+    ScratchFolder folder("C:\\sx-h-delay-exact");
+    const std::string program = folder / "Exact Tool.exe";
+    ASSERT_TRUE(ScratchFolder::Write(program, "MZ"));
+    const std::string command = "\"" + program + "\" 120";
+    SetText(HKEY_CURRENT_USER, RunKeyPath(11), "DS Exact", command);
+    ASSERT_EQ(MoveEntryToDelayedStart(ScannedRunEntry("DS Exact")), DelayMove::Moved);
+    const ListRow* delayed = DelayedRow(program);
+    ASSERT_NE(delayed, nullptr);
+    ASSERT_TRUE(RestoreDelayed(*delayed));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Exact"), command);
+}
+
 TEST_F(DelayMoveTest, MachineRunEntryAsksFirstAndCancelLeavesIt) {
     const std::string command = "C:\\ds-delay\\machine.exe -q";
     SetText(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Machine", command);
@@ -125,7 +138,7 @@ TEST_F(DelayMoveTest, MachineRunEntryAsksFirstAndCancelLeavesIt) {
     ASSERT_NE(delayed, nullptr);
     EXPECT_EQ(delayed->flag, kDelayHiveMachine);
     ASSERT_TRUE(RestoreDelayed(*delayed));
-    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Machine"), std::string("C:\\DS-DELAY\\MACHINE.EXE -q"));
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Machine"), std::string("\"C:\\DS-DELAY\\MACHINE.EXE\" -q"));
     EXPECT_TRUE(DelayValueNames(HKEY_LOCAL_MACHINE).empty());
 }
 
@@ -294,7 +307,7 @@ TEST_F(DelayMoveTest, AProgramIsNeverInNeitherPlace) {
     EXPECT_FALSE(Value(HKEY_CURRENT_USER, RunKeyPath(11), "DS Stays"));
     EXPECT_EQ(Text(HKEY_CURRENT_USER, kParameters, "C:\\DS-DELAY\\STAYS.EXE"), std::string("/p"));
     ASSERT_TRUE(RestoreDelayed(item));
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Stays"), std::string("C:\\DS-DELAY\\STAYS.EXE /p"));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Stays"), std::string("\"C:\\DS-DELAY\\STAYS.EXE\" /p"));
 }
 
 TEST_F(DelayMoveTest, ASecondEntryOfADelayedProgramStaysInItsLocation) {
@@ -318,9 +331,9 @@ TEST_F(DelayMoveTest, RestoreAllPutsBackBothHivesWithWellFormedCommands) {
     SetText(HKEY_CURRENT_USER, kDelay, "C:\\ds-delay\\added.exe", "11");
 
     RestoreAllDelayed();
-    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS All"), std::string("C:\\ds-delay\\all.exe -x"));
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS All"), std::string("\"C:\\ds-delay\\all.exe\" -x"));
     EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Cpl"), std::string("RunDLL32.exe C:\\ds-delay\\cpl.dll,Entry"));
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "added.exe"), std::string("C:\\ds-delay\\added.exe"))
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "added.exe"), std::string("\"C:\\ds-delay\\added.exe\""))
         << "a program added by hand goes back under its file name";
     EXPECT_TRUE(DelayValueNames(HKEY_LOCAL_MACHINE).empty());
     EXPECT_TRUE(DelayValueNames(HKEY_CURRENT_USER).empty());

@@ -188,7 +188,7 @@ TEST_F(DelayedPageTest, RemoveAsksAndPutsBackForgetsOrStops) {
     delaytest::SelectItems(list_, {ItemOf("DS Back")});
     ASSERT_EQ(Command(IDC_REMOVE, {IDYES}).size(), 1u);
     EXPECT_TRUE(Titles().empty());
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Back"), std::string("C:\\ds-delay\\back.exe /b"));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Back"), std::string("\"C:\\ds-delay\\back.exe\" /b"));
 
     texts = Command(IDC_REMOVE, {IDOK});
     ASSERT_EQ(texts.size(), 1u);
@@ -202,8 +202,8 @@ TEST_F(DelayedPageTest, RestoreCommandPutsEverySelectedProgramBack) {
     delaytest::SelectItems(list_, {0, 1});
     SendMessageA(page_, WM_COMMAND, WPARAM(kCommandRestoreToStartup), 0);
     EXPECT_TRUE(Titles().empty());
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS One"), std::string("C:\\ds-delay\\one.exe"));
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Two"), std::string("C:\\ds-delay\\two.exe"));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS One"), std::string("\"C:\\ds-delay\\one.exe\""));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Two"), std::string("\"C:\\ds-delay\\two.exe\""));
 }
 
 // ---- Dialog 199 ------------------------------------------------------------

@@ -100,14 +100,31 @@ TEST(StartupCommand, JoinsWellFormedCommands) {
     } cases[] = {
         {"C:\\DS DELAY\\PROG.EXE", "/min", "", true, "\"C:\\DS DELAY\\PROG.EXE\" /min"},
         {"C:\\DS DELAY\\PROG.EXE", "/min", "", false, "C:\\DS DELAY\\PROG.EXE /min"},
-        {"C:\\DS-DELAY\\TOOL.EXE", "", "", true, "C:\\DS-DELAY\\TOOL.EXE"},
+        {"C:\\DS-DELAY\\TOOL.EXE", "", "", true, "\"C:\\DS-DELAY\\TOOL.EXE\""},
+        {"C:\\DS-DELAY\\TOOL.EXE", "-t", "", false, "C:\\DS-DELAY\\TOOL.EXE -t"},
+        {"C:\\DS-DELAY\\X.DLL", ",Entry", "RunDLL32.exe", true, "RunDLL32.exe C:\\DS-DELAY\\X.DLL,Entry"},
         {"SHELL32.DLL", ",Control_RunDLL", "RunDLL32.exe", true, "RunDLL32.exe SHELL32.DLL,Control_RunDLL"},
         {"C:\\DS DELAY\\Y.DLL", ",Go", "RunDLL32.exe", true, "RunDLL32.exe \"C:\\DS DELAY\\Y.DLL\",Go"},
         {"C:\\APPS\\APPLET.CPL", ",@0", "", true, "C:\\APPS\\APPLET.CPL,@0"},
+        {"C:\\APPS\\MY APPLET.CPL", ",@0", "", true, "\"C:\\APPS\\MY APPLET.CPL\",@0"},
         {"RUNDLL32 SHELL32.DLL", ",X", "", true, "RUNDLL32 SHELL32.DLL,X"},  // no full path: left as it is
     };
     for (const auto& c : cases)
         EXPECT_EQ(JoinStartupCommand(c.path, c.parameters, c.applet, c.quote), c.command) << c.command;
+}
+
+TEST(StartupCommand, PathGetsTheSpellingOfTheFileOnDisk) {
+    ScratchFolder folder("C:\\sx-h-delay-case");
+    CreateDirectoryA((folder / "Mixed Case").c_str(), nullptr);
+    const std::string program = folder / "Mixed Case\\Prog.exe";
+    ASSERT_TRUE(ScratchFolder::Write(program, "MZ"));
+    EXPECT_EQ(std::string(PathAsOnDisk(Upper(program)).view()), program);
+    EXPECT_EQ(std::string(PathAsOnDisk("C:\\SX-H-DELAY-CASE\\NO SUCH.EXE").view()), "C:\\SX-H-DELAY-CASE\\NO SUCH.EXE");
+    EXPECT_EQ(std::string(PathAsOnDisk("SHELL32.DLL").view()), "SHELL32.DLL");
+    EXPECT_EQ(std::string(PathAsOnDisk("C:\\SX-H-DELAY-CASE\\").view()), "C:\\SX-H-DELAY-CASE\\");
+    char shortPath[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameA(program.c_str(), shortPath, MAX_PATH), 0u);
+    EXPECT_EQ(Upper(std::string(PathAsOnDisk(Upper(shortPath)).view())), Upper(shortPath)) << "short names stay short";
 }
 
 // A program with a version resource, built beside the tests.
