@@ -20,6 +20,7 @@
 #include "startup/delay_dialogs.h"
 #include "startup/delay_store.h"
 #include "startup/delayed_page.h"
+#include "startup/launch.h"
 #include "delayed_test_support.h"
 #include "dialog_watch.h"
 #include "startup_change_fixture.h"
@@ -204,6 +205,18 @@ TEST_F(DelayedPageTest, RestoreCommandPutsEverySelectedProgramBack) {
     EXPECT_TRUE(Titles().empty());
     EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS One"), std::string("\"C:\\ds-delay\\one.exe\""));
     EXPECT_EQ(Text(HKEY_CURRENT_USER, RunKeyPath(11), "DS Two"), std::string("\"C:\\ds-delay\\two.exe\""));
+}
+
+TEST(LaunchProgram, ADllWithAnAppletIsStartedThroughTheApplet) {
+    // cmd.exe stands in for RUNDLL32: it shows what the applet is given.
+    ScratchFolder folder("C:\\sx-h-delay-launch");
+    const std::string marker = folder / "ran.txt";
+    const std::string applet = SystemFolderPath() + "\\cmd.exe";
+    ASSERT_TRUE(LaunchProgram(HKEY_CURRENT_USER, "/c", "echo ran> " + marker, applet));
+    bool ran = false;
+    for (int waited = 0; waited < 15000 && !ran; waited += 100, Sleep(100)) ran = IsFile(marker);
+    EXPECT_TRUE(ran);
+    for (int waited = 0; waited < 5000 && IsFile(marker); waited += 100, Sleep(100)) DeleteFileA(marker.c_str());
 }
 
 // ---- Dialog 199 ------------------------------------------------------------
