@@ -6,16 +6,10 @@
 #include "shell/main_window.h"
 #include "shell/app_state.h"
 #include "shell/patrol_categories.h"
+#include "shell/sheet_chrome.h"
 #include "shell/unique_resource.h"
 
 namespace {
-
-// The window properties through which the sheet's picture handling finds a
-// picture's images (normal, pressed, hover, fourth) and its command.
-constexpr int kPropNormal = 10000, kPropPressed = 10001, kPropHover = 10002, kPropFourth = 10003,
-              kPropCommand = 10004;
-
-LPCSTR PropName(int id) { return MAKEINTATOM(id); }
 
 struct OwnBitmap {
     int id;
@@ -45,24 +39,24 @@ void ShowMonitorPicture(HWND page, int controlId, const PatrolCategory& category
     HWND control = GetDlgItem(page, controlId);
     if (!control) return;
     HBITMAP image = PictureBitmap(MonitorPictureBitmap(PatrolMinutes(category), PatrolRealtime(category)));
-    SetPropA(control, PropName(kPropNormal), image);
+    SetPropA(control, PicturePropName(kPropNormal), image);
     SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(image));
 }
 
 void AttachMonitorPicture(HWND page, int controlId, const PatrolCategory& category) {
     HWND control = GetDlgItem(page, controlId);
     if (!control) return;
-    SetPropA(control, PropName(kPropPressed), PictureBitmap(IDB_MONITOR_ACTIVE));
-    SetPropA(control, PropName(kPropHover), PictureBitmap(IDB_MONITOR_ON));
-    SetPropA(control, PropName(kPropFourth), PictureBitmap(IDB_MONITOR_REALTIME));
-    SetPropA(control, PropName(kPropCommand), reinterpret_cast<HANDLE>(INT_PTR(controlId)));
+    SetPropA(control, PicturePropName(kPropPressed), PictureBitmap(IDB_MONITOR_ACTIVE));
+    SetPropA(control, PicturePropName(kPropHover), PictureBitmap(IDB_MONITOR_ON));
+    SetPropA(control, PicturePropName(kPropFourth), PictureBitmap(IDB_MONITOR_REALTIME));
+    SetPropA(control, PicturePropName(kPropCommand), reinterpret_cast<HANDLE>(INT_PTR(controlId)));
     ShowMonitorPicture(page, controlId, category);
 }
 
 void DetachMonitorPicture(HWND page, int controlId) {
     HWND control = GetDlgItem(page, controlId);
     if (!control) return;
-    for (int prop = kPropNormal; prop <= kPropCommand; ++prop) RemovePropA(control, PropName(prop));
+    for (int prop = kPropNormal; prop <= kPropCommand; ++prop) RemovePropA(control, PicturePropName(prop));
 }
 
 void ShowPageMonitorPicture(HWND page, int pageId) {

@@ -18,10 +18,6 @@
 
 namespace {
 
-// Window properties that hold a picture control's images and command.
-constexpr int kPropNormal = 10000, kPropPressed = 10001, kPropHover = 10002, kPropFourth = 10003,
-              kPropCommand = 10004;
-
 constexpr COLORREF kNormalColour = RGB(0, 0, 64);
 constexpr COLORREF kHotColour = RGB(0, 0, 255);
 
@@ -41,8 +37,6 @@ SheetState& State() {
     static SheetState state;
     return state;
 }
-
-LPCSTR PropName(int id) { return MAKEINTATOM(id); }
 
 HWND SheetOf(HWND page) { return GetParent(page); }
 
@@ -124,19 +118,19 @@ void AttachPicture(HWND page, int controlId, std::initializer_list<int> bitmaps)
     HWND control = GetDlgItem(page, controlId);
     if (!control) return;
     int prop = kPropNormal;
-    for (int id : bitmaps) SetPropA(control, PropName(prop++), GetSharedBitmap(id));
-    SetPropA(control, PropName(kPropCommand), reinterpret_cast<HANDLE>(INT_PTR(controlId)));
-    SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(GetPropA(control, PropName(kPropNormal))));
+    for (int id : bitmaps) SetPropA(control, PicturePropName(prop++), GetSharedBitmap(id));
+    SetPropA(control, PicturePropName(kPropCommand), reinterpret_cast<HANDLE>(INT_PTR(controlId)));
+    SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(GetPropA(control, PicturePropName(kPropNormal))));
 }
 
 void DetachPicture(HWND page, int controlId) {
     HWND control = GetDlgItem(page, controlId);
     if (!control) return;
-    for (int prop = kPropNormal; prop <= kPropCommand; ++prop) RemovePropA(control, PropName(prop));
+    for (int prop = kPropNormal; prop <= kPropCommand; ++prop) RemovePropA(control, PicturePropName(prop));
 }
 
 void ShowPictureImage(HWND control, int prop) {
-    HANDLE image = GetPropA(control, PropName(prop));
+    HANDLE image = GetPropA(control, PicturePropName(prop));
     if (image) SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(image));
 }
 
@@ -273,7 +267,7 @@ bool HandlePictureMouse(HWND page, UINT message, POINT point) {
     }
     if (message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK) {
         ShowPictureImage(picture, kPropNormal);
-        INT_PTR command = INT_PTR(GetPropA(picture, PropName(kPropCommand)));
+        INT_PTR command = INT_PTR(GetPropA(picture, PicturePropName(kPropCommand)));
         if (!command) command = GetDlgCtrlID(picture);
         SendMessageA(page, WM_COMMAND, WPARAM(command), 0);
         return true;

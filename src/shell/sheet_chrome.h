@@ -19,6 +19,12 @@ void LayoutSheet(HWND sheet);
 // Forgets the sheet's subclass state (the sheet is gone).
 void ResetSheetState();
 
+// The window properties of a picture control that hold its images (normal,
+// pressed, hover, fourth) and its command; named by atom numbers.
+inline constexpr int kPropNormal = 10000, kPropPressed = 10001, kPropHover = 10002, kPropFourth = 10003,
+                     kPropCommand = 10004;
+inline LPCSTR PicturePropName(int id) { return MAKEINTATOM(id); }
+
 // Picture buttons (Help 1077, Monitor 1112 and the others): pages pass their
 // mouse messages; returns true when the message concerned a picture.
 bool HandlePictureMouse(HWND page, UINT message, POINT point);
