@@ -157,25 +157,31 @@ bool AddStartupProgram(HWND page) {
 
 bool RemoveSelectedStartup(HWND page) {
     const std::vector<int> rows = SelectedEntries(page);
-    for (int index : rows)
-        if (const ListRow* row = ListStoreRow(index)) RemoveEntry(*row, rows.size() == 1);
+    for (int index : rows) {
+        // A copy: the questions run message loops, and the store is the page's until the refill.
+        const ListRow* stored = ListStoreRow(index);
+        if (!stored) continue;
+        const ListRow row = *stored;
+        RemoveEntry(row, rows.size() == 1);
+    }
     return !rows.empty();
 }
 
 bool DisableSelectedStartup(HWND page, bool enable) {
     const std::vector<int> rows = SelectedEntries(page);
     for (int index : rows) {
-        const ListRow* row = ListStoreRow(index);
-        if (!row) continue;
-        const bool disabled = IsRecordedDisabled(*row);
+        const ListRow* stored = ListStoreRow(index);
+        if (!stored) continue;
+        const ListRow row = *stored;
+        const bool disabled = IsRecordedDisabled(row);
         if (enable) {
-            if (disabled) DisableItem(*row);
+            if (disabled) DisableItem(row);
             continue;
         }
         // A program is only stopped for an entry that is really disabled now.
-        if (disabled || !CanBeDisabled(row->typeCode)) continue;
-        KillProgram(row->path.view(), row->title.view(), rows.size() == 1);
-        DisableItem(*row);
+        if (disabled || !CanBeDisabled(row.typeCode)) continue;
+        KillProgram(row.path.view(), row.title.view(), rows.size() == 1);
+        DisableItem(row);
     }
     return !rows.empty();
 }
@@ -192,6 +198,7 @@ bool MoveSelectedToDelayedStart(HWND page) {
 void DeleteSelectedOnReboot(HWND page) {
     const ListRow* row = SelectedEntry(page);
     if (!row) return;
+    const FixedText<260> file = ProgramFileOf(*row);
     if (ShowProgramMessage(IDS_CONFIRM_DELETE_ON_REBOOT, MB_YESNO | MB_ICONSTOP) != IDYES) return;
-    DeleteOnReboot(ProgramFileOf(*row).view());
+    DeleteOnReboot(file.view());
 }

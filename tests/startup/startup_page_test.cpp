@@ -50,7 +50,9 @@ public:
     explicit MessageBoxAnswers(int answer) : answer_(answer) {
         thread_ = std::thread([this] {
             while (!stop_) {
-                if (auto box = driver::FindMessageBox(GetCurrentProcessId())) {
+                // A box can be visible a moment before its text is set.
+                auto box = driver::FindMessageBox(GetCurrentProcessId());
+                if (box && !box->text.empty()) {
                     {
                         std::lock_guard<std::mutex> lock(mutex_);
                         texts_.push_back(box->text);
