@@ -21,23 +21,11 @@
 #include "shell/row_facts.h"
 #include "startup/command_line.h"
 
+#include "bench_support.h"
+
 namespace {
 
-class Stopwatch {
-public:
-    Stopwatch() {
-        QueryPerformanceFrequency(&frequency_);
-        QueryPerformanceCounter(&start_);
-    }
-    double Milliseconds() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER frequency_{}, start_{};
-};
+using bench::Stopwatch;
 
 std::vector<std::string> SystemPrograms() {
     char system[MAX_PATH];

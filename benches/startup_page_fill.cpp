@@ -27,7 +27,13 @@
 #include "startup/startup_page.h"
 #include "startup/startup_scanner.h"
 
+#include "bench_support.h"
+
 namespace {
+
+using bench::EnumerateRunTable;
+using bench::Median;
+using bench::Stopwatch;
 
 constexpr int kEntries = 4096;
 constexpr int kRounds = 5;
@@ -36,34 +42,6 @@ constexpr const char* kPrefix = "sx-page-bench-";
 constexpr const char* kFolder = "C:\\sx-page-bench";
 constexpr const char* kFirstSeenKey = "Software\\Orvik Studios\\Detected\\Startup";
 constexpr const char* kColumns[] = {"Title", "Command", "Company", "Type", "First Detected"};
-
-class Stopwatch {
-public:
-    Stopwatch() {
-        QueryPerformanceFrequency(&frequency_);
-        QueryPerformanceCounter(&start_);
-    }
-    double Milliseconds() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER frequency_{}, start_{};
-};
-
-template <class Fn>
-double Median(int rounds, Fn fn) {
-    std::vector<double> times;
-    for (int round = 0; round < rounds; ++round) {
-        Stopwatch watch;
-        fn();
-        times.push_back(watch.Milliseconds());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 std::string UserRunKey() { return std::string(kUserRunHive.prefix) + "Run"; }
 
@@ -176,31 +154,6 @@ bool WriteRunValues(const std::vector<std::string>& files) {
     }
     RegCloseKey(key);
     return ok;
-}
-
-// The floor: every key of the Run table opened and its values read, nothing more.
-int EnumerateRunTable() {
-    std::vector<const RunTableHive*> hives = {&kMachineRunHive, &kUserRunHive};
-    if (g_app.is64BitWindows) hives.push_back(&kWow64RunHive);
-    int values = 0;
-    char name[513];
-    BYTE data[513];
-    for (const RunTableHive* hive : hives) {
-        for (const char* subkey : kRunTableKeys) {
-            HKEY key = nullptr;
-            std::string path = std::string(hive->prefix) + subkey;
-            if (RegOpenKeyExA(hive->root, path.c_str(), 0, g_app.readMask, &key) != ERROR_SUCCESS) continue;
-            for (DWORD i = 0;; ++i) {
-                DWORD nameLen = sizeof(name), dataLen = sizeof(data), type = 0;
-                LONG rc = RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen);
-                if (rc == ERROR_MORE_DATA) continue;
-                if (rc != ERROR_SUCCESS) break;
-                ++values;
-            }
-            RegCloseKey(key);
-        }
-    }
-    return values;
 }
 
 // Values of a key that the page writes (options, the sheet's placement), put back afterwards.

@@ -17,27 +17,16 @@
 #include "startup/location_types.h"
 #include "startup/startup_scanner.h"
 
+#include "bench_support.h"
+
 namespace {
+
+using bench::EnumerateRunTable;
+using bench::Median;
 
 constexpr int kValues = 1000;
 constexpr int kRounds = 15;
 constexpr const char* kPrefix = "sx-bench-";
-
-class Stopwatch {
-public:
-    Stopwatch() {
-        QueryPerformanceFrequency(&frequency_);
-        QueryPerformanceCounter(&start_);
-    }
-    double Milliseconds() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER frequency_{}, start_{};
-};
 
 std::string UserRunKey() { return std::string(kUserRunHive.prefix) + "Run"; }
 
@@ -75,43 +64,6 @@ bool WriteBenchValues() {
     return ok;
 }
 
-// The floor: every key of the Run table opened and its values read, nothing more.
-int EnumerateRunTable() {
-    std::vector<const RunTableHive*> hives = {&kMachineRunHive, &kUserRunHive};
-    if (g_app.is64BitWindows) hives.push_back(&kWow64RunHive);
-    int values = 0;
-    char name[513];
-    BYTE data[513];
-    for (const RunTableHive* hive : hives) {
-        for (const char* subkey : kRunTableKeys) {
-            HKEY key = nullptr;
-            std::string path = std::string(hive->prefix) + subkey;
-            if (RegOpenKeyExA(hive->root, path.c_str(), 0, g_app.readMask, &key) != ERROR_SUCCESS) continue;
-            for (DWORD i = 0;; ++i) {
-                DWORD nameLen = sizeof(name), dataLen = sizeof(data), type = 0;
-                LONG rc = RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen);
-                if (rc == ERROR_MORE_DATA) continue;
-                if (rc != ERROR_SUCCESS) break;
-                ++values;
-            }
-            RegCloseKey(key);
-        }
-    }
-    return values;
-}
-
-template <class Fn>
-double Median(Fn fn) {
-    std::vector<double> times;
-    for (int round = 0; round < kRounds; ++round) {
-        Stopwatch watch;
-        fn();
-        times.push_back(watch.Milliseconds());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 }  // namespace
 
 int main() {
@@ -125,19 +77,19 @@ int main() {
     }
 
     int enumerated = 0;
-    const double floorMs = Median([&] { enumerated = EnumerateRunTable(); });
-    const double runTableMs = Median([] {
+    const double floorMs = Median(kRounds, [&] { enumerated = EnumerateRunTable(); });
+    const double runTableMs = Median(kRounds, [] {
         ListStoreClear();
         ScanRunTable();
     });
     const int runRows = ListStoreCount();
-    const double fullMs = Median([] { ScanStartupLocations(false); });
+    const double fullMs = Median(kRounds, [] { ScanStartupLocations(false); });
     const int fullRows = ListStoreCount();
     // What the shared store's own append rules cost (long-path look-up of every path).
     std::vector<std::pair<std::string, std::string>> rows;
     for (int i = 0; i < ListStoreCount(); ++i)
         rows.emplace_back(std::string(ListStoreRow(i)->title.view()), std::string(ListStoreRow(i)->path.view()));
-    const double appendMs = Median([&] {
+    const double appendMs = Median(kRounds, [&] {
         ListStoreClear();
         for (const auto& row : rows) ListStoreAppend(row.first, row.second, {}, {}, 11, 0);
     });
