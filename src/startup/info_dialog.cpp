@@ -17,6 +17,7 @@
 #include "shell/options.h"
 #include "shell/placement.h"
 #include "shell/unique_resource.h"
+#include "shell/wait_cursor.h"
 #include "startup/file_facts.h"
 #include "startup/file_search.h"
 #include "startup/info_item.h"
@@ -54,17 +55,6 @@ struct InfoSession {
 InfoSession* SessionOf(HWND dialog) {
     return reinterpret_cast<InfoSession*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
-
-class WaitCursor {
-public:
-    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(previous_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR previous_;
-};
 
 void Show(HWND dialog, int id, bool visible) { ShowWindow(GetDlgItem(dialog, id), visible ? SW_SHOW : SW_HIDE); }
 

@@ -20,6 +20,7 @@
 #include "shell/page_menu.h"
 #include "shell/row_facts.h"
 #include "shell/sheet_chrome.h"
+#include "shell/wait_cursor.h"
 #include "startup/disabled_store.h"
 #include "startup/first_detected.h"
 #include "startup/location_text.h"
@@ -82,17 +83,6 @@ bool RowDisabled(int row) {
     const ListRow* item = ListStoreRow(row);
     return item && IsRecordedDisabled(*item);
 }
-
-class WaitCursor {
-public:
-    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(previous_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR previous_;
-};
 
 HWND ListOf(HWND page) { return GetDlgItem(page, kListControl); }
 
