@@ -115,4 +115,10 @@ const DisabledRecords& CurrentDisabledRecords() {
 
 bool IsRecordedDisabled(std::string_view title) { return CurrentDisabledRecords().TypeOf(title) != 0; }
 
-bool IsRecordedDisabled(const ListRow& item) { return IsRecordedDisabled(item.title.view()); }
+// A row is the disabled entry only when the store records its title with the
+// row's own type: a live entry of another location that merely shares the
+// title is not disabled, and enabling it would bring back the other entry.
+bool IsRecordedDisabled(const ListRow& item) {
+    const long type = CurrentDisabledRecords().TypeOf(item.title.view());
+    return type != 0 && type == item.typeCode;
+}

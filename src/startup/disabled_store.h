@@ -51,4 +51,5 @@ const DisabledRecords& CurrentDisabledRecords();
 
 // True when the title is recorded with a non-zero type.
 bool IsRecordedDisabled(std::string_view title);
+// True when the row's title is recorded with the row's type.
 bool IsRecordedDisabled(const ListRow& item);

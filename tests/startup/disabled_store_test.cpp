@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shell/list_store.h"
 #include "shell/registry.h"
 #include "startup/disabled_store.h"
 #include "scan_fixture.h"
@@ -73,4 +74,18 @@ TEST(IsRecordedDisabled, ReadsTheStoreWithoutThe64BitView) {
     RegKeyGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
     disabled.Set("sx-view", "1");
     EXPECT_TRUE(IsRecordedDisabled("sx-view"));
+}
+
+TEST(IsRecordedDisabled, ARowIsDisabledOnlyWithItsOwnType) {
+    RegKeyGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
+    disabled.Set("sx-shared", "11");  // the current user's Run entry of that title is disabled
+    auto row = [](int type) {
+        ListRow r;
+        r.title = "SX-Shared";
+        r.typeCode = type;
+        return r;
+    };
+    EXPECT_TRUE(IsRecordedDisabled(row(11)));
+    EXPECT_FALSE(IsRecordedDisabled(row(1))) << "the machine's live entry of the same title";
+    EXPECT_FALSE(IsRecordedDisabled(row(200))) << "a Startup-folder shortcut of the same name";
 }

@@ -62,8 +62,10 @@ TEST(LocationText, MarksEntriesRecordedAsDisabledExceptOtherPagesItems) {
     disabled.Set("sx-location-off", "1");
     const std::string mark = " * " + Text(IDS_DISABLED_MARK) + " * ";
     EXPECT_EQ(TextFor(1, "sx-location-off"), mark + "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
-    EXPECT_EQ(TextFor(200, "SX-LOCATION-OFF"), mark + "Windows Startup Group");  // titles compare without case
-    EXPECT_EQ(TextFor(7, "sx-location-off"), mark);
+    EXPECT_EQ(TextFor(1, "SX-LOCATION-OFF"), mark + "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");  // titles compare without case
+    // Another location's entry that only shares the title is not the disabled one.
+    EXPECT_EQ(TextFor(200, "sx-location-off"), "Windows Startup Group");
+    EXPECT_EQ(TextFor(7, "sx-location-off"), "");
     EXPECT_EQ(TextFor(800, "sx-location-off"), Text(IDS_LOCATION_TASK_SCHEDULER));
     EXPECT_EQ(TextFor(900, "sx-location-off"), Text(IDS_LOCATION_BHO));
     EXPECT_EQ(TextFor(901, "sx-location-off"), Text(IDS_LOCATION_TOOLBAR));
