@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "dialog_watch.h"
+
 namespace delaytest {
 
 // Answers, from a second thread, each dialog that the test's thread shows in
@@ -58,20 +60,7 @@ private:
         }
     }
 
-    HWND Find() const {
-        HWND found = nullptr;
-        EnumThreadWindows(
-            owner_,
-            [](HWND window, LPARAM param) -> BOOL {
-                char name[16] = {};
-                GetClassNameA(window, name, sizeof(name));
-                if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-                *reinterpret_cast<HWND*>(param) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        return found;
-    }
+    HWND Find() const { return FindThreadDialog(owner_); }
 
     DWORD owner_;
     std::vector<int> answers_;

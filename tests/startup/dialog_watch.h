@@ -8,6 +8,22 @@
 #include <functional>
 #include <thread>
 
+// The first visible dialog (a message box included) of a thread, or nullptr.
+inline HWND FindThreadDialog(DWORD thread) {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM param) -> BOOL {
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof(name));
+            if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+            *reinterpret_cast<HWND*>(param) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 class DialogWatch {
 public:
     explicit DialogWatch(std::function<void(HWND)> action, int timeoutMs = 10000)
@@ -36,20 +52,7 @@ public:
     bool seen() const { return seen_; }
 
 private:
-    HWND Find() const {
-        HWND found = nullptr;
-        EnumThreadWindows(
-            owner_,
-            [](HWND window, LPARAM param) -> BOOL {
-                char name[16] = {};
-                GetClassNameA(window, name, sizeof(name));
-                if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-                *reinterpret_cast<HWND*>(param) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        return found;
-    }
+    HWND Find() const { return FindThreadDialog(owner_); }
 
     DWORD owner_;
     std::function<void(HWND)> action_;
