@@ -8,6 +8,7 @@
 #include "shell/registry.h"
 #include "startup/clsid_server.h"
 #include "startup/command_line.h"
+#include "startup/disabled_records.h"
 #include "startup/disabled_store.h"
 #include "startup/key_values.h"
 #include "startup/location_types.h"
@@ -81,11 +82,16 @@ void ListNotifyPackages() {
     UniqueHkey key = RegOpenForRead(HKEY_LOCAL_MACHINE, kNotifyKey);
     if (!key) return;
     const DisabledRecords& disabled = CurrentDisabledRecords();
+    // Recorded under its own name, or under a further name of it when another
+    // disabled entry held the name first.
+    auto recorded = [&](const std::string& name) {
+        return disabled.TypeOf(name) == kLocationNotify || IsDisabledEntry(name, kLocationNotify);
+    };
     FixedText<1024> dll;
     for (const std::string& name : SubkeyNames(key.get())) {
         std::string package = std::string(kNotifyKey) + "\\" + name;
         if (RegReadString(package, "DllName", HKEY_LOCAL_MACHINE, dll) > 0 ||
-            (disabled.TypeOf(name) == kLocationNotify && RegReadString(package, "OldName", HKEY_LOCAL_MACHINE, dll) > 0))
+            (recorded(name) && RegReadString(package, "OldName", HKEY_LOCAL_MACHINE, dll) > 0))
             Append(name, dll.view(), {}, kLocationNotify);
     }
 }

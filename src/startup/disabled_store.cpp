@@ -3,7 +3,9 @@
 #include "shell/app_state.h"
 #include "shell/list_store.h"
 #include "shell/options.h"
+#include "startup/disabled_records.h"
 #include "startup/key_values.h"
+#include "startup/location_types.h"
 
 namespace {
 
@@ -120,5 +122,8 @@ bool IsRecordedDisabled(std::string_view title) { return CurrentDisabledRecords(
 // title is not disabled, and enabling it would bring back the other entry.
 bool IsRecordedDisabled(const ListRow& item) {
     const long type = CurrentDisabledRecords().TypeOf(item.title.view());
-    return type != 0 && type == item.typeCode;
+    if (type != 0 && type == item.typeCode) return true;
+    // A Notify package is listed under its own name, but its record may sit under
+    // a further name of that title when another entry held the name first.
+    return item.typeCode == kLocationNotify && IsDisabledEntry(item.title.view(), kLocationNotify);
 }

@@ -14,6 +14,8 @@
 #include "shell/load_text.h"
 #include "startup/advanced_locations.h"
 #include "startup/disabled_store.h"
+#include "startup/disable_item.h"
+#include "startup/winlogon_notify.h"
 #include "startup/location_text.h"
 #include "startup/location_types.h"
 #include "startup/program_folders.h"
@@ -442,6 +444,28 @@ TEST_F(AdvancedLocationsTest, ADisabledNotifyPackageIsListedFromItsOldName) {
     disabled_.Set("sx-package", "0");  // emptied by someone else: nothing to list
     ScanStartupLocations(false);
     EXPECT_TRUE(RowsTitled("sx-package").empty());
+}
+
+TEST_F(AdvancedLocationsTest, ANotifyPackageDisabledUnderAFurtherNameIsListedAndEnabledAgain) {
+    RegKeyGuard commands(HKEY_LOCAL_MACHINE, std::string(kProgramDisabledKey) + "\\WinNotify");
+    RegKeyGuard origins(HKEY_LOCAL_MACHINE, "Software\\Orvik Studios\\Sentrivox\\DisabledOrigin");
+    RegKeyGuard changes(HKEY_CURRENT_USER, "Software\\Orvik Studios\\Sentrivox\\Run");
+    // A disabled Run entry holds the package's name, so its record goes under "sx-package (2)".
+    disabled_.Set("sx-package", "11");
+    ASSERT_TRUE(DisableNotifyPackage("sx-package"));
+    ScanStartupLocations(false);
+    const ListRow* listed = nullptr;
+    for (const ListRow* row : RowsTitled("sx-package"))
+        if (row->typeCode == 256) listed = row;
+    ASSERT_NE(listed, nullptr) << "the disabled package left the list";
+    EXPECT_EQ(listed->path.view(), "C:\\sx\\notify.dll");
+    EXPECT_TRUE(IsRecordedDisabled(*listed));
+
+    ASSERT_TRUE(DisableItem(*listed));  // the toggle enables it
+    ScanStartupLocations(false);
+    for (const ListRow* row : RowsTitled("sx-package"))
+        if (row->typeCode == 256) EXPECT_FALSE(IsRecordedDisabled(*row));
+    EXPECT_EQ(CurrentDisabledRecords().TypeOf("sx-package"), 11) << "the Run entry's record stays";
 }
 
 TEST(WinlogonValues, TakeTheProgramBesideTheUsualOne) {
