@@ -8,6 +8,7 @@
 #include "shell/options.h"
 #include "shell/registry.h"
 #include "startup/dialog_watch.h"
+#include "stored_options_fixture.h"
 
 namespace {
 
@@ -28,18 +29,8 @@ struct Shown {
     bool checked, allow, prevent, boxEnabled, radiosEnabled;
 };
 
-class HideAlerts : public ::testing::Test {
+class HideAlerts : public StoredOptionsTest {
 protected:
-    void SetUp() override { Reset(); }
-    void TearDown() override { Reset(); }
-    static void Reset() {
-        RegDeleteTree(HKEY_CURRENT_USER, kOptionsKey);
-        LoadOptions();
-    }
-    static void Given(std::initializer_list<std::pair<const char*, const char*>> options) {
-        for (const auto& [name, value] : options) RegWriteString(HKEY_CURRENT_USER, kOptionsKey, name, value);
-        LoadOptions();
-    }
     // Runs the dialog while act works on it from a second thread, then closes it.
     template <class Act>
     static void WithDialog(Act act) {

@@ -7,6 +7,7 @@
 
 #include "dialog_actions.h"
 #include "page_host.h"
+#include "stored_options_fixture.h"
 #include "res/options_ids.h"
 #include "res/resource_ids.h"
 #include "shell/frame_page.h"
@@ -23,24 +24,8 @@ namespace {
 
 using namespace dialog_actions;
 
-class PatrolTime : public ::testing::Test {
+class PatrolTime : public StoredOptionsTest {
 protected:
-    void SetUp() override { Reset(); }
-    void TearDown() override { Reset(); }
-    static void Reset() {
-        RegDeleteTree(HKEY_CURRENT_USER, kOptionsKey);
-        LoadOptions();
-    }
-    // Sets options in the registry and reads them into memory, as a start does.
-    static void Given(std::initializer_list<std::pair<const char*, const char*>> options) {
-        for (const auto& [name, value] : options) RegWriteString(HKEY_CURRENT_USER, kOptionsKey, name, value);
-        LoadOptions();
-    }
-    static std::string Stored(const char* name) {
-        char text[32] = {};
-        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text, sizeof(text));
-        return text;
-    }
     static int SliderPosition(HWND dialog) {
         return int(SendDlgItemMessageA(dialog, IDC_PATROL_SLIDER, TBM_GETPOS, 0, 0));
     }

@@ -24,26 +24,6 @@ std::string ReadText(const std::string& path) {
     return text;
 }
 
-// The strings of PendingFileRenameOperations, empty ones included.
-std::vector<std::string> PendingRenames() {
-    std::vector<std::string> entries;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_READ, &key) != ERROR_SUCCESS) return entries;
-    std::vector<char> data(65536);
-    DWORD size = DWORD(data.size()), type = 0;
-    LONG status = RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type,
-                                   reinterpret_cast<BYTE*>(data.data()), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_MULTI_SZ) return entries;
-    for (size_t i = 0; i < size;) {
-        std::string entry(data.data() + i);
-        i += entry.size() + 1;
-        if (i >= size) break;  // the list's closing terminator
-        entries.push_back(entry);
-    }
-    return entries;
-}
-
 // The pending-rename list is put back as it was, so that the next boot of
 // the prefix deletes nothing of ours; reports go to the local test server.
 class DeleteAtRestart : public ::testing::Test {

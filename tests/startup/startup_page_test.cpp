@@ -533,26 +533,6 @@ TEST_F(StartupPageTest, LayoutKeepsTheAdvancedBoxBetweenListAndButtons) {
     }
 }
 
-// The strings of PendingFileRenameOperations: the deletions due at the next restart.
-std::vector<std::string> PendingRenames() {
-    std::vector<std::string> entries;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_READ, &key) != ERROR_SUCCESS) return entries;
-    std::vector<char> data(65536);
-    DWORD size = DWORD(data.size()), type = 0;
-    LONG status = RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type,
-                                   reinterpret_cast<BYTE*>(data.data()), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_MULTI_SZ) return entries;
-    for (size_t i = 0; i < size;) {
-        std::string entry(data.data() + i);
-        i += entry.size() + 1;
-        if (i >= size) break;
-        entries.push_back(entry);
-    }
-    return entries;
-}
-
 TEST_F(StartupPageTest, DeleteOnRebootAsksAndSchedulesTheProgramFile) {
     RegValueGuard pending(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations");
     ScratchFolder folder("C:\\sp-page-doom");

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/registry.h"
 
@@ -130,4 +131,27 @@ inline std::string SystemFolderPath() {
 inline std::string Upper(std::string text) {
     CharUpperBuffA(text.data(), DWORD(text.size()));
     return text;
+}
+
+// The strings of PendingFileRenameOperations (empty ones included): the
+// renames and deletions due at the next restart.
+inline std::vector<std::string> PendingRenames() {
+    std::vector<std::string> entries;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return entries;
+    std::vector<char> data(65536);
+    DWORD size = DWORD(data.size()), type = 0;
+    LONG status = RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type,
+                                   reinterpret_cast<BYTE*>(data.data()), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || type != REG_MULTI_SZ) return entries;
+    for (size_t i = 0; i < size;) {
+        std::string entry(data.data() + i);
+        i += entry.size() + 1;
+        if (i >= size) break;  // the list's closing terminator
+        entries.push_back(entry);
+    }
+    return entries;
 }
