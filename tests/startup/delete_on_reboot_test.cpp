@@ -13,17 +13,6 @@ namespace {
 
 constexpr const char* kSessionManager = "System\\CurrentControlSet\\Control\\Session Manager";
 
-std::string ReadText(const std::string& path) {
-    std::string text(65536, '\0');
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    DWORD got = 0;
-    ReadFile(file, text.data(), DWORD(text.size()), &got, nullptr);
-    CloseHandle(file);
-    text.resize(got);
-    return text;
-}
-
 // The pending-rename list is put back as it was, so that the next boot of
 // the prefix deletes nothing of ours; reports go to the local test server.
 class DeleteAtRestart : public ::testing::Test {
@@ -89,7 +78,7 @@ TEST(WininitDeletion, LineGoesIntoTheRenameSectionKeepingEveryOtherLine) {
         DeleteFileA(ini.c_str());
         if (c.before) ScratchFolder::Write(ini, c.before);
         EXPECT_TRUE(AddWininitDeletion(ini, "C:\\DOOMED~1.TMP")) << c.name;
-        EXPECT_EQ(ReadText(ini), c.after) << c.name;
+        EXPECT_EQ(ReadWholeFile(ini), c.after) << c.name;
     }
     EXPECT_FALSE(AddWininitDeletion(folder / "absent\\wininit.ini", "C:\\X.TMP"));
 }

@@ -50,17 +50,6 @@ int WindowHeight(HWND window) {
     return frame.bottom - frame.top;
 }
 
-std::string ReadFileText(const std::string& path) {
-    std::string text;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-
 // The message box that the dialog's thread shows over the dialog.
 HWND WaitForMessageBoxOver(HWND dialog) {
     struct Search { HWND dialog, box; } search{dialog, nullptr};
@@ -247,7 +236,7 @@ TEST_F(InfoDialog, CreatedAndSavedNoteIsLoadedAtTheNextOpening) {
         before = look(dialog);
         Click(dialog, IDC_INFO_NOTE_BUTTON);
         created = look(dialog);
-        fileAfterCreate = ReadFileText(notePath);
+        fileAfterCreate = ReadWholeFile(notePath);
         TypeIntoNote(dialog, "Keeps my mail in sync.", false);
         typed = look(dialog);
         Click(dialog, IDC_INFO_NOTE_BUTTON);
@@ -264,7 +253,7 @@ TEST_F(InfoDialog, CreatedAndSavedNoteIsLoadedAtTheNextOpening) {
     EXPECT_EQ(fileAfterCreate, start);
     EXPECT_TRUE(typed.saveEnabled);
     EXPECT_FALSE(saved.saveEnabled);
-    EXPECT_EQ(ReadFileText(notePath), start + "Keeps my mail in sync.");
+    EXPECT_EQ(ReadWholeFile(notePath), start + "Keeps my mail in sync.");
 
     Seen reopened;
     Run(0, [&](HWND dialog) { reopened = look(dialog); });
@@ -289,8 +278,8 @@ TEST_F(InfoDialog, TypedNoteIsKeptWhenTheUserStepsAwayOrCloses) {
         TypeIntoNote(dialog, " and more", false);
     });
     EXPECT_EQ(shownFirst, "old words\r\n");  // a bare line feed is shown as a line break
-    EXPECT_EQ(ReadFileText(firstNote), "new words");
-    EXPECT_EQ(ReadFileText(secondNote), "second note and more");
+    EXPECT_EQ(ReadWholeFile(firstNote), "new words");
+    EXPECT_EQ(ReadWholeFile(secondNote), "second note and more");
 }
 
 TEST_F(InfoDialog, NoteLongerThanTheBoxIsShownReadOnlyAndNeverCut) {
@@ -311,7 +300,7 @@ TEST_F(InfoDialog, NoteLongerThanTheBoxIsShownReadOnlyAndNeverCut) {
     EXPECT_EQ(shown, kNoteTextMax);
     EXPECT_TRUE(readOnly);
     EXPECT_FALSE(saveEnabled);
-    const std::string after = ReadFileText(notePath);
+    const std::string after = ReadWholeFile(notePath);
     EXPECT_EQ(after.size(), text.size());
     EXPECT_TRUE(after == text);
 }

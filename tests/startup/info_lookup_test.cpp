@@ -14,17 +14,6 @@
 
 namespace {
 
-std::string ReadFileText(const std::string& path) {
-    std::string text;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-
 std::string BuildPair() {
     FixedText<MAX_PATH> pair;
     VersionPair(pair);
@@ -118,7 +107,7 @@ protected:
         LookupLaunchers launchers;
         launchers.shellOpen = [this](const std::string& target) -> INT_PTR {
             opened_.push_back(target);
-            if (target.size() > 8 && target.substr(target.size() - 8) == "temp.url") shortcutText_ = ReadFileText(target);
+            if (target.size() > 8 && target.substr(target.size() - 8) == "temp.url") shortcutText_ = ReadWholeFile(target);
             return shellResult_;
         };
         launchers.winExec = [this](const std::string& command) -> UINT {

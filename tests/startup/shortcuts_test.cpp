@@ -11,17 +11,6 @@
 
 namespace {
 
-std::string ReadText(const std::string& path) {
-    std::string text(4096, '\0');
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    DWORD got = 0;
-    ReadFile(file, text.data(), DWORD(text.size()), &got, nullptr);
-    CloseHandle(file);
-    text.resize(got);
-    return text;
-}
-
 // The long form, so that a short (8.3) target compares with the file's name.
 std::string LongPath(const std::string& path) {
     char out[MAX_PATH] = {};
@@ -105,7 +94,7 @@ TEST_F(Shortcuts, SmallOutBuffersAreCutAndTerminated) {
 TEST_F(Shortcuts, InternetShortcutHoldsTheAddress) {
     std::string url = folder_ / "temp.url";
     ASSERT_EQ(CreateInternetShortcut("http://127.0.0.1/cgi-bin/plusinfo.pl?file=A.EXE", url), S_OK);
-    std::string text = ReadText(url);
+    std::string text = ReadWholeFile(url);
     EXPECT_NE(text.find("[InternetShortcut]"), std::string::npos) << text;
     EXPECT_NE(text.find("URL=http://127.0.0.1/cgi-bin/plusinfo.pl?file=A.EXE"), std::string::npos) << text;
     EXPECT_TRUE(FAILED(CreateInternetShortcut("http://x/", "C:\\" + std::string(400, 'u') + ".url")));

@@ -25,6 +25,7 @@
 #include "startup/system_entries.h"
 #include "startup/winlogon_notify.h"
 #include "support/http_server.h"
+#include "startup_test_support.h"
 
 namespace changetest {
 
@@ -130,18 +131,6 @@ inline std::vector<std::string> FilesIn(const std::string& folder) {
     } while (FindNextFileA(find, &found));
     FindClose(find);
     return names;
-}
-
-inline std::string ReadWholeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
-    CloseHandle(file);
-    return text;
 }
 
 inline bool WriteWholeFile(const std::string& path, const std::string& content) {
