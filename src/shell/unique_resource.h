@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 #include <utility>
 
 template <class T, auto Close, auto Invalid = nullptr>
@@ -62,4 +63,17 @@ public:
 
 private:
     I* p_ = nullptr;
+};
+
+// COM for this thread for the life of the object, when the caller has not
+// started it already (a second CoInitialize is balanced as well).
+class ComScope {
+public:
+    ComScope() : hr_(CoInitialize(nullptr)) {}
+    ~ComScope() { if (SUCCEEDED(hr_)) CoUninitialize(); }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    HRESULT hr_;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/fixed_text.h"
+#include "shell/unique_resource.h"
 #include "startup/disabled_shortcuts.h"
 #include "startup/file_search.h"
 #include "startup/location_types.h"
@@ -18,16 +19,6 @@
 #include "startup/winlogon_notify.h"
 
 namespace {
-
-class ComScope {
-public:
-    ComScope() : hr_(CoInitialize(nullptr)) {}
-    ~ComScope() { if (SUCCEEDED(hr_)) CoUninitialize(); }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-private:
-    HRESULT hr_;
-};
 
 bool RestoreRunEntry(std::string_view title, std::string_view command, int type) {
     RunKey key;

@@ -126,7 +126,7 @@ HRESULT ReadShortcut(std::string_view shortcutPath, char* target, size_t targetS
 HRESULT CreateInternetShortcut(std::string_view url, std::string_view shortcutPath) {
     WidePath file(shortcutPath);
     if (!file.ok) return kPathTooLong;
-    HRESULT init = CoInitialize(nullptr);
+    ComScope com;
     HRESULT hr;
     {
         ComPtr<IUniformResourceLocatorA> locator;
@@ -140,6 +140,5 @@ HRESULT CreateInternetShortcut(std::string_view url, std::string_view shortcutPa
         if (SUCCEEDED(hr)) hr = locator->QueryInterface(kIidPersistFile, persist.put_void());
         if (SUCCEEDED(hr)) hr = persist->Save(file.text, FALSE);
     }
-    if (SUCCEEDED(init)) CoUninitialize();
     return hr;
 }

@@ -9,6 +9,7 @@
 #include "shell/list_store.h"
 #include "shell/load_text.h"
 #include "shell/registry.h"
+#include "shell/unique_resource.h"
 #include "startup/command_line.h"
 #include "startup/folder_walk.h"
 #include "startup/location_types.h"
@@ -63,17 +64,6 @@ int VisitStartupEntry(const char* fullPath, const WIN32_FIND_DATAA& data, void*,
                     NamesRundll32(path) ? 1 : 0);
     return 0;
 }
-
-// COM for the shell link object, when the caller has not started it.
-class ComScope {
-public:
-    ComScope() : hr_(CoInitialize(nullptr)) {}
-    ~ComScope() { if (SUCCEEDED(hr_)) CoUninitialize(); }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-private:
-    HRESULT hr_;
-};
 
 }  // namespace
 
