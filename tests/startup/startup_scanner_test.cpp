@@ -463,8 +463,11 @@ TEST_F(AdvancedLocationsTest, ANotifyPackageDisabledUnderAFurtherNameIsListedAnd
 
     ASSERT_TRUE(DisableItem(*listed));  // the toggle enables it
     ScanStartupLocations(false);
-    for (const ListRow* row : RowsTitled("sx-package"))
-        if (row->typeCode == 256) EXPECT_FALSE(IsRecordedDisabled(*row));
+    for (const ListRow* row : RowsTitled("sx-package")) {
+        if (row->typeCode == 256) {
+            EXPECT_FALSE(IsRecordedDisabled(*row));
+        }
+    }
     EXPECT_EQ(CurrentDisabledRecords().TypeOf("sx-package"), 11) << "the Run entry's record stays";
 }
 
