@@ -22,6 +22,8 @@ SIZE SizeOf(HWND window) {
 int NonNegative(int value) { return value < 0 ? 0 : value; }
 
 // The buttons spread over the list's width from its left edge, one button centred.
+// The gaps share what the division leaves over, one pixel each from the left,
+// so the last button ends exactly with the list whatever the buttons' width.
 void PlaceButtons(const LayoutInput& in, int listWidth, LayoutResult& out) {
     const int n = in.buttonCount < kLayoutButtonSlots ? in.buttonCount : kLayoutButtonSlots;
     const int width = in.button.cx;
@@ -30,8 +32,14 @@ void PlaceButtons(const LayoutInput& in, int listWidth, LayoutResult& out) {
         return;
     }
     if (n < 1) return;
-    const int gap = (listWidth - n * width) / (n - 1);
-    for (int i = 0; i < n; ++i) out.buttonX[static_cast<size_t>(i)] = in.buttonUnits.left + i * (width + gap);
+    const int spare = listWidth - n * width;
+    const int gap = spare / (n - 1);
+    const int leftOver = spare - gap * (n - 1);  // has the sign of spare
+    const int step = leftOver < 0 ? -1 : 1;
+    for (int i = 0; i < n; ++i) {
+        const int extra = step * (i < step * leftOver ? i : step * leftOver);
+        out.buttonX[static_cast<size_t>(i)] = in.buttonUnits.left + i * (width + gap) + extra;
+    }
     out.buttonX[static_cast<size_t>(n - 1)] += kLastButtonInset;
     out.lastButtonWidth = NonNegative(width - kLastButtonInset);
 }

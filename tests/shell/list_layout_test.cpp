@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "shell/list_test_support.h"
 #include "shell/page_layout.h"
 
@@ -58,6 +60,34 @@ TEST(PageLayout, OneTabRowGivesTheListAndButtonsMoreRoom) {
     // A single button is centred and keeps its width.
     EXPECT_EQ(one.buttonX[0], 400 - 45);
     EXPECT_EQ(one.lastButtonWidth, 0);
+}
+
+// Whatever the buttons' width, the last one ends with the list and the gaps
+// differ by at most a pixel: the division's remainder is spread, not dropped.
+TEST(PageLayout, LastButtonEndsWithTheListForAnyButtonWidth) {
+    struct Case {
+        const char* name;
+        int buttons, buttonWidth;
+    } cases[] = {
+        {"divides evenly", 4, 90}, {"remainder 1", 5, 91}, {"remainder 2", 5, 88},
+        {"remainder 3", 5, 89},    {"two buttons", 2, 77}, {"wider than the list", 5, 200},
+    };
+    for (const Case& c : cases) {
+        LayoutInput in = SampleInput(c.buttons, false);
+        in.button.cx = c.buttonWidth;
+        LayoutResult at = ComputePageLayout(in);
+        const int last = c.buttons - 1;
+        EXPECT_EQ(at.buttonX[last] + at.lastButtonWidth, at.list.left + at.list.right) << c.name;
+        EXPECT_EQ(at.buttonX[0], at.list.left) << c.name;
+        int smallest = 1 << 30, largest = -(1 << 30);
+        for (int i = 1; i < c.buttons; ++i) {
+            int right = at.buttonX[i - 1] + c.buttonWidth;
+            int next = at.buttonX[i] - (i == last ? 25 : 0);
+            smallest = std::min(smallest, next - right);
+            largest = std::max(largest, next - right);
+        }
+        EXPECT_LE(largest - smallest, 1) << c.name;
+    }
 }
 
 TEST(PageLayout, TinySheetGivesNoNegativeSizes) {
