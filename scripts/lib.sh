@@ -43,6 +43,18 @@ sx_build() {
   cmake --build "$dir" -j "$(nproc)" "${@:2}" >&2
 }
 
+# The program as it ships: the 32-bit release build, stripped, in a folder of its
+# own (build/release/bin). The test builds keep their debug information.
+sx_release_dir() { echo "${SENTRIVOX_BUILD_ROOT:-$SX_ROOT/build}/release"; }
+sx_build_release() {
+  local dir; dir=$(sx_release_dir)
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$SX_ROOT" -B "$dir" -G Ninja -DSENTRIVOX_ARCH=i686 -DSENTRIVOX_TESTS=OFF \
+      -DCMAKE_TOOLCHAIN_FILE="$SX_ROOT/cmake/toolchain-mingw.cmake" -DCMAKE_BUILD_TYPE=Release >&2 || return 1
+  fi
+  cmake --build "$dir" -j "$(nproc)" --target SentrivoxEx >&2
+}
+
 # A prepared prefix template per Windows flavour: win64 (64-bit Windows) and,
 # where 32-bit code can run, win32.
 sx_prefix_template() {
