@@ -18,6 +18,9 @@ struct ListPageHooks {
     // The sort key of a column whose text the page's code defines (Services
     // column 3, File Types column 1). Asked once per row per fill.
     std::function<void(int row, int column, FixedText<260>& key)> sortText;
+    // A command that the row does not allow (the page's CommandsFor): its menu
+    // entry is left out, as its button is disabled.
+    std::function<bool(int row, int command)> denies;
     // The rows of the list when they are not in the shared store (the cookie store).
     const ListStore* store = nullptr;
 };

@@ -417,3 +417,8 @@ void FinishListFill(HWND list, int listId) {
     InvalidateRect(list, nullptr, TRUE);
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
 }
+
+bool IsCompanyColumn(int listId, int column) {
+    const ListSortRule* rule = RuleOf(listId);
+    return rule && ValidColumn(column) && rule->keys[column] == Key::Company;
+}

@@ -50,6 +50,8 @@ int CALLBACK CompareRowKeys(LPARAM row1, LPARAM row2, LPARAM column);
 
 // Sorts a list by a column with its comparator and the column's current direction.
 bool SortPageList(HWND list, int listId, int column);
+// True when a column of the list shows (and sorts by) the company of the row's program.
+bool IsCompanyColumn(int listId, int column);
 // After a fill: sorts by the remembered column when there is one.
 bool ApplySavedSort(HWND list, int listId);
 // LVN_COLUMNCLICK: sorts by the column (ignored at or beyond columnCount),

@@ -106,6 +106,21 @@ void AddRecentItems(std::vector<PageMenuEntry>& menu, int typeCode, bool note) {
     menu.push_back(kDeleteOnReboot);
 }
 
+// Drops the entries that the page does not allow for the row, and the
+// separators that would then stand first, last or twice.
+void LeaveOutDenied(int pageId, int row, std::vector<PageMenuEntry>& menu) {
+    const auto& denies = ListPageHooksOf(pageId).denies;
+    if (!denies) return;
+    std::vector<PageMenuEntry> kept;
+    for (const PageMenuEntry& entry : menu) {
+        if (entry.command != 0 && denies(row, entry.command)) continue;
+        if (entry.command == 0 && (kept.empty() || kept.back().command == 0)) continue;
+        kept.push_back(entry);
+    }
+    while (!kept.empty() && kept.back().command == 0) kept.pop_back();
+    menu = std::move(kept);
+}
+
 }  // namespace
 
 std::vector<PageMenuEntry> PageMenuEntries(int pageId, int row) {
@@ -118,7 +133,10 @@ std::vector<PageMenuEntry> PageMenuEntries(int pageId, int row) {
         case kPageStartup: {
             AddProgramItems(menu, note);
             menu.push_back(kAdd);
-            if (item.typeCode < kFirstAdvancedType) {
+            if (ListPageHooksOf(pageId).denies) {
+                // The page says per row what it allows, as for its buttons.
+                menu.insert(menu.end(), {kMoveToDelayed, kSeparator, kRemove, kEnable, kDisable, kDeleteOnReboot});
+            } else if (item.typeCode < kFirstAdvancedType) {
                 const auto& isDisabled = ListPageHooksOf(pageId).isDisabled;
                 const bool disabled = isDisabled && isDisabled(row);
                 menu.insert(menu.end(), {kMoveToDelayed, kSeparator, kRemove, disabled ? kEnable : kDisable,
@@ -175,6 +193,7 @@ std::vector<PageMenuEntry> PageMenuEntries(int pageId, int row) {
             break;
     }
 
+    LeaveOutDenied(pageId, row, menu);
     if (!menu.empty()) menu.push_back(kSeparator);
     menu.push_back(kPlusInfo);
     if (pageId != kPageCookies && pageId != kListCookieDialog) menu.push_back(kLog);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "dialog_actions.h"
-#include "page_host.h"
+#include "support/page_host.h"
 #include "res/options_ids.h"
 #include "res/resource_ids.h"
 #include "shell/explorer_verb.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "dialog_actions.h"
-#include "page_host.h"
+#include "support/page_host.h"
 #include "stored_options_fixture.h"
 #include "res/options_ids.h"
 #include "res/resource_ids.h"

@@ -6,7 +6,10 @@
 #include <windows.h>
 #include <prsht.h>
 
+#include <commctrl.h>
+
 #include <string>
+#include <vector>
 
 #include "shell/app_state.h"
 
@@ -47,6 +50,49 @@ public:
     HBITMAP Image(int id) const {
         return reinterpret_cast<HBITMAP>(SendDlgItemMessageA(page_, id, STM_GETIMAGE, IMAGE_BITMAP, 0));
     }
+    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(page_, id)) != FALSE; }
+
+    // The page's list 1000 as a user sees it.
+    HWND List() const { return GetDlgItem(page_, 1000); }
+    int ItemCount() const { return static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0)); }
+    std::string ItemText(int item, int column) const {
+        char text[1024] = {};
+        LVITEMA lvi = {};
+        lvi.iSubItem = column;
+        lvi.pszText = text;
+        lvi.cchTextMax = sizeof(text);
+        SendMessageA(List(), LVM_GETITEMTEXTA, WPARAM(item), LPARAM(&lvi));
+        return text;
+    }
+    // The texts of a column, top to bottom.
+    std::vector<std::string> Column(int column) const {
+        std::vector<std::string> texts;
+        for (int item = 0; item < ItemCount(); ++item) texts.push_back(ItemText(item, column));
+        return texts;
+    }
+    // Selects only the item, as a click on it does, and tells the page.
+    void SelectItem(int item) const {
+        LVITEMA state = {};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(List(), LVM_SETITEMSTATE, WPARAM(-1), LPARAM(&state));
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(List(), LVM_SETITEMSTATE, WPARAM(item), LPARAM(&state));
+        NotifyList(NM_CLICK);
+    }
+    // A click on a column header.
+    void ClickColumn(int column) const {
+        NMLISTVIEW click = {};
+        click.hdr = {List(), 1000, UINT(LVN_COLUMNCLICK)};
+        click.iItem = -1;
+        click.iSubItem = column;
+        SendMessageA(page_, WM_NOTIFY, 1000, LPARAM(&click));
+    }
+    void NotifyList(UINT code) const {
+        NMHDR header{List(), 1000, code};
+        SendMessageA(page_, WM_NOTIFY, 1000, LPARAM(&header));
+    }
+    // A command as a button or menu entry sends it.
+    void Command(int id) const { SendMessageA(page_, WM_COMMAND, WPARAM(id), 0); }
 
 private:
     void Notify(UINT code) const {
