@@ -1,4 +1,4 @@
-#include "startup/selected_rows.h"
+#include "shell/selected_rows.h"
 
 #include <commctrl.h>
 

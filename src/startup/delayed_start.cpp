@@ -13,7 +13,7 @@
 #include "startup/location_types.h"
 #include "startup/remove_item.h"
 #include "startup/restore_item.h"
-#include "startup/selected_rows.h"
+#include "shell/selected_rows.h"
 #include "startup/startup_change_record.h"
 #include "startup/text_helpers.h"
 #include "startup/version_info.h"

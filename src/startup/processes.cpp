@@ -268,6 +268,23 @@ DWORD IsProgramRunning(std::string_view path) {
     return match.processId;
 }
 
+RunningPrograms::RunningPrograms() {
+    EnumRunningProcesses([this](DWORD, WORD, const char* path) {
+        if (path && *path) paths_.emplace_back(path);
+        return true;
+    });
+}
+
+bool RunningPrograms::Runs(std::string_view path) const {
+    if (path.empty()) return false;
+    ProgramMatch match;
+    match.path = path;
+    match.resolved = ResolvedProgramFile(path);
+    for (const std::string& process : paths_)
+        if (!MatchProgram(0, 0, process.c_str(), &match)) return true;
+    return false;
+}
+
 bool ConfirmKillProgram(std::string_view path, std::string_view name) {
     FixedText<kKillQuestionMax + 1> pattern;
     LoadText(IDS_CONFIRM_KILL, pattern);

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
+#include <vector>
 #include <string_view>
 #include <type_traits>
 
@@ -40,6 +42,18 @@ bool KillProcessById(DWORD processId);
 // resolved by ExtractProgramFile and LongPathOf and compared without case, or
 // the path equal to the process's bare file name. 0 when none.
 DWORD IsProgramRunning(std::string_view path);
+
+// The running processes' files, taken in one walk, for a list that asks of
+// many programs whether they run (IsProgramRunning walks once per question).
+class RunningPrograms {
+public:
+    RunningPrograms();
+    // IsProgramRunning's rule over the processes of the walk.
+    bool Runs(std::string_view path) const;
+
+private:
+    std::vector<std::string> paths_;
+};
 
 // Asks (when ask is set) and ends the running program, writes its history
 // event and repaints the taskbar. Returns the process id that was found, 0

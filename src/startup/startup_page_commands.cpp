@@ -22,7 +22,7 @@
 #include "startup/raw_values.h"
 #include "startup/remove_item.h"
 #include "startup/run_entries.h"
-#include "startup/selected_rows.h"
+#include "shell/selected_rows.h"
 #include "startup/startup_change_record.h"
 #include "startup/text_helpers.h"
 #include "startup/version_info.h"
