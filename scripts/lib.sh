@@ -4,6 +4,10 @@
 SX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SX_CACHE=${SENTRIVOX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/sentrivoxex}
 export WINEDEBUG=${WINEDEBUG:--all}
+# Wine takes its locale and time zone from the environment (also into the
+# prefixes it makes): the same for every run, whatever the machine is set to.
+export LC_ALL=C.UTF-8 TZ=UTC
+unset LANG LANGUAGE
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 sx_log() { printf '[sentrivox] %s\n' "$*" >&2; }
