@@ -8,19 +8,19 @@
 #include <functional>
 #include <thread>
 
+// A named callback, not a lambda: the 32-bit build needs its stdcall convention.
+inline BOOL CALLBACK KeepFirstVisibleDialog(HWND window, LPARAM param) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof(name));
+    if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(param) = window;
+    return FALSE;
+}
+
 // The first visible dialog (a message box included) of a thread, or nullptr.
 inline HWND FindThreadDialog(DWORD thread) {
     HWND found = nullptr;
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM param) -> BOOL {
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof(name));
-            if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(param) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(thread, KeepFirstVisibleDialog, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

@@ -50,19 +50,24 @@ int WindowHeight(HWND window) {
     return frame.bottom - frame.top;
 }
 
+struct BoxSearch { HWND dialog, box; };
+
+// A named callback, not a lambda: the 32-bit build needs its stdcall convention.
+BOOL CALLBACK KeepBoxOverDialog(HWND window, LPARAM param) {
+    auto* s = reinterpret_cast<BoxSearch*>(param);
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof(name));
+    if (window == s->dialog || lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    s->box = window;
+    return FALSE;
+}
+
 // The message box that the dialog's thread shows over the dialog.
 HWND WaitForMessageBoxOver(HWND dialog) {
-    struct Search { HWND dialog, box; } search{dialog, nullptr};
+    BoxSearch search{dialog, nullptr};
     DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
     driver::WaitUntil([&] {
-        EnumThreadWindows(thread, [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof(name));
-            if (window == s->dialog || lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-            s->box = window;
-            return FALSE;
-        }, reinterpret_cast<LPARAM>(&search));
+        EnumThreadWindows(thread, KeepBoxOverDialog, reinterpret_cast<LPARAM>(&search));
         return search.box != nullptr;
     }, 5000);
     return search.box;
