@@ -4,6 +4,7 @@
 #include <string>
 
 #include "res/resource_ids.h"
+#include "shell/category_scanners.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
 #include "startup/command_line.h"
@@ -241,6 +242,17 @@ TEST_F(ServiceScan, KeyNamesHoldOnlyForTheFillThatMadeThem) {
         return -1;
     }();
     EXPECT_GE(otherRow, 0);
+}
+
+// The first-seen seeding and the services snapshot run the scan through the categories.
+TEST_F(ServiceScan, ServicesCategoryRunsTheServiceScan) {
+    ScratchService service({"Category", "Category Service", "", SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, ""});
+    ASSERT_TRUE(service.created());
+    ASSERT_TRUE(HasCategoryScanner(ScanCategory::Services));
+    ASSERT_TRUE(RunCategoryScanner(ScanCategory::Services));
+    const ListRow* row = ListStoreRow(RowOfService(service.keyName()));
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->title.view(), "Category Service");
 }
 
 }  // namespace
