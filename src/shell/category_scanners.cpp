@@ -3,6 +3,7 @@
 #include "shell/list_store.h"
 #include "startup/processes.h"
 #include "startup/startup_scanner.h"
+#include "sysobjects/service_scanner.h"
 
 // A category whose scanner is not built yet answers false here; the callers then
 // leave its snapshot and first-seen seeding for a start that has the scanner.
@@ -10,10 +11,10 @@ bool HasCategoryScanner(ScanCategory category) {
     switch (category) {
         case ScanCategory::Startup:
         case ScanCategory::RunningPrograms:
+        case ScanCategory::Services:
             return true;
         case ScanCategory::IEHelpers:
         case ScanCategory::ScheduledTasks:
-        case ScanCategory::Services:
         case ScanCategory::FileTypes:
         case ScanCategory::Hidden:
         case ScanCategory::ActiveX:
@@ -31,6 +32,9 @@ bool RunCategoryScanner(ScanCategory category) {
             return true;
         case ScanCategory::RunningPrograms:
             ListRunningPrograms();
+            return true;
+        case ScanCategory::Services:
+            ScanServices();
             return true;
         default:
             return false;
