@@ -5,8 +5,8 @@
 #include <string>
 
 #include "shell/load_text.h"
-#include "shell/registry.h"
-#include "startup/program_folders.h"
+#include "base/registry.h"
+#include "base/program_folders.h"
 
 void CreateExplorerVerb() {
     char folder[MAX_PATH] = {};

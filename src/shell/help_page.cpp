@@ -6,9 +6,9 @@
 #include "shell/app_state.h"
 #include "shell/load_text.h"
 #include "shell/vendor_server.h"
-#include "startup/browser.h"
-#include "startup/file_search.h"
-#include "startup/program_folders.h"
+#include "shell/browser.h"
+#include "base/file_search.h"
+#include "base/program_folders.h"
 
 namespace {
 

@@ -1,10 +1,18 @@
 #include "shell/page_table.h"
 
+#include "shell/frame_page.h"
+#include "shell/page_commands.h"
+
 namespace {
 
 std::vector<PageEntry>& Built() {
     static std::vector<PageEntry> pages;
     return pages;
+}
+
+PageProcedureTable& Procedures() {
+    static PageProcedureTable table = nullptr;
+    return table;
 }
 
 }  // namespace
@@ -38,4 +46,11 @@ int StartPageIndex(const std::vector<PageEntry>& pages, int pageId) {
     for (size_t i = 0; i < pages.size(); ++i)
         if (pages[i].pageId == pageId) return int(i);
     return 0;
+}
+
+void SetPageProcedures(PageProcedureTable table) { Procedures() = table; }
+
+DLGPROC PageProcedure(int pageId) {
+    DLGPROC procedure = Procedures() ? Procedures()(pageId) : nullptr;
+    return procedure ? procedure : FramePageProc<kPageStartup>;
 }

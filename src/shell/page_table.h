@@ -19,5 +19,11 @@ const std::vector<PageEntry>& BuiltPages();
 void SetBuiltPages(std::vector<PageEntry> pages);
 // The index of the page with that command id, or 0 when none has it.
 int StartPageIndex(const std::vector<PageEntry>& pages, int pageId);
-// The dialog procedure of a page.
+
+// The dialog procedures of the pages belong to their subsystems: src/app
+// registers the table that names them at start.
+using PageProcedureTable = DLGPROC (*)(int pageId);
+void SetPageProcedures(PageProcedureTable table);
+// The dialog procedure of a page: the registered table's, or the page frame
+// alone when the table has none for it.
 DLGPROC PageProcedure(int pageId);

@@ -14,7 +14,9 @@
 #include "shell/page_commands.h"
 #include "shell/page_table.h"
 #include "shell/placement.h"
-#include "shell/registry.h"
+#include "base/registry.h"
+#include "base/unique_resource.h"
+#include "base/windows_version.h"
 
 namespace {
 
@@ -30,7 +32,7 @@ struct SheetState {
     COLORREF hotColour = kNormalColour;
     HWND hotButton = nullptr;
     HWND hotPicture = nullptr;
-    HIMAGELIST tabImages = nullptr;
+    UniqueImageList tabImages;
 };
 
 SheetState& State() {
@@ -94,17 +96,14 @@ HWND FindSheetButtonByText(HWND sheet, const char* text) {
 void SetTabImages(HWND tab) {
     SheetState& s = State();
     if (!s.tabImages) {
-        s.tabImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 1);
+        s.tabImages.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 1));
         for (const PageEntry& entry : BuiltPages()) {
-            HICON icon = static_cast<HICON>(
-                LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(entry.tabIcon), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-            if (icon) {
-                ImageList_AddIcon(s.tabImages, icon);
-                DestroyIcon(icon);
-            }
+            UniqueIcon icon(static_cast<HICON>(
+                LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(entry.tabIcon), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+            if (icon) ImageList_AddIcon(s.tabImages.get(), icon.get());
         }
     }
-    TabCtrl_SetImageList(tab, s.tabImages);
+    TabCtrl_SetImageList(tab, s.tabImages.get());
     int count = TabCtrl_GetItemCount(tab);
     for (int i = 0; i < count; ++i) {
         TCITEMA item{};
@@ -150,8 +149,7 @@ HWND VisiblePage() { return State().visiblePage; }
 
 void ResetSheetState() {
     SheetState& s = State();
-    if (s.tabImages) ImageList_Destroy(s.tabImages);
-    s = SheetState{};
+    s = SheetState{};  // the tab images go with the old state
     g_app.statusBar = nullptr;
 }
 

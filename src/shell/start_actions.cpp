@@ -5,20 +5,20 @@
 #include <cstdio>
 #include <string>
 
+#include "base/file_search.h"
+#include "base/first_seen.h"
+#include "base/program_folders.h"
+#include "base/registry.h"
+#include "base/text_helpers.h"
+#include "base/windows_version.h"
 #include "shell/app_state.h"
-#include "shell/deferred_hooks.h"
-#include "startup/delayed_start.h"
-#include "shell/option_store.h"
 #include "shell/explorer_verb.h"
-#include "shell/first_seen.h"
 #include "shell/load_text.h"
+#include "shell/option_store.h"
 #include "shell/options.h"
-#include "shell/registry.h"
 #include "shell/snapshots.h"
-#include "startup/file_search.h"
-#include "startup/program_folders.h"
-#include "startup/self_startup.h"
-#include "startup/text_helpers.h"
+#include "shell/start_hooks.h"
+#include "shell/startup_hooks.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ void InitializeFirstRun() {
     for (const char* sub : {"Nuts", "Cookies", "Options", "Run", "IEHelpers", "HostFile", "Tasks"})
         RegCreateForWrite(HKEY_CURRENT_USER, ProgramSubkey(sub));
     RegWriteString(HKEY_CURRENT_USER, kProgramKey, "", TodayText().view());
-    SetSelfStartup(true);
+    SwitchMonitorAutoStart(true);
 }
 
 void SaveWindowsUpdateSetting() {
@@ -98,7 +98,7 @@ void SaveWindowsUpdateSetting() {
 }
 
 void SaveUacSettings() {
-    if (!IsVistaOrLater() || g_app.is64BitWindows) return;
+    if (!IsVistaOrLater() || IsWindows64()) return;
     for (const char* name : {"ConsentPromptBehaviorAdmin", "EnableLUA", "PromptOnSecureDesktop"}) {
         if (RegReadDwordOrMissing(RegOpenForRead(HKEY_CURRENT_USER, kProgramKey), name) != -1) continue;
         DWORD value = DWORD(RegReadDwordOrMissing(RegOpenForRead(HKEY_LOCAL_MACHINE, kUacKey), name));
@@ -130,7 +130,7 @@ void CheckVersionChange() {
     if (!ContainsNoCase(lastVersion.view(), kProgramVersion)) {
         ResetSnapshots();
         RegWriteString(HKEY_CURRENT_USER, kProgramKey, "NewVersion", kProgramVersion);
-        SetSelfStartup(true);
+        SwitchMonitorAutoStart(true);
     }
     if (ReadOption("Cleanup", 0) != 0) {
         ResetSnapshots();
@@ -167,7 +167,7 @@ void PerformStartAction(StartAction action) {
     switch (action) {
         case StartAction::Restore:
             RestoreDefaults();
-            RestoreAllDelayed();
+            RestoreDelayedStartPrograms();
             if (ExplorerVerbPresent()) RemoveExplorerVerb();
             break;
         case StartAction::RegRepair: RunRegRepair(); break;
@@ -193,8 +193,8 @@ void InitializeStart() {
     InitFileTypeSnapshots();
     LoadOptions();
     SyncExplorerVerb();
-    g_app.monitorAutoStart = SelfStartupPresent();
-    LoadDelayedList();
+    g_app.monitorAutoStart = MonitorAutoStartPresent();
+    LoadDelayedStartList();
 }
 
 void RotateFirstSeenPruning() {

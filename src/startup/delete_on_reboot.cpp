@@ -5,10 +5,11 @@
 #include <string>
 
 #include "shell/app_state.h"
-#include "shell/fixed_text.h"
-#include "shell/unique_resource.h"
-#include "startup/file_search.h"
+#include "base/fixed_text.h"
+#include "base/unique_resource.h"
+#include "base/file_search.h"
 #include "startup/removal_report.h"
+#include "base/windows_version.h"
 
 namespace {
 

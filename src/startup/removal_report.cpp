@@ -2,16 +2,14 @@
 
 #include <wininet.h>
 
-#include "shell/fixed_text.h"
-#include "shell/registry.h"
-#include "shell/unique_resource.h"
+#include "base/fixed_text.h"
+#include "base/registry.h"
+#include "base/unique_resource.h"
 #include "shell/vendor_server.h"
-#include "startup/command_line.h"
-#include "startup/text_helpers.h"
+#include "base/command_line.h"
+#include "base/text_helpers.h"
 
 namespace {
-
-using UniqueInternet = UniqueResource<HINTERNET, InternetCloseHandle>;
 
 constexpr const char* kRemovedValue = "cloudremoved";
 constexpr const char* kKeptValue = "cloudkept";

@@ -8,12 +8,12 @@
 #include "shell/app_state.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
-#include "shell/registry.h"
-#include "startup/program_folders.h"
-#include "startup/remove_item.h"
-#include "startup/startup_change_record.h"
-#include "startup/startup_scanner.h"
-#include "startup/text_helpers.h"
+#include "base/registry.h"
+#include "base/program_folders.h"
+#include "startup/disable/remove_item.h"
+#include "startup/disable/startup_change_record.h"
+#include "startup/locations/startup_scanner.h"
+#include "base/text_helpers.h"
 
 namespace {
 

@@ -21,14 +21,15 @@
 #include "shell/row_facts.h"
 #include "shell/sheet_chrome.h"
 #include "shell/wait_cursor.h"
-#include "startup/disabled_store.h"
-#include "startup/first_detected.h"
-#include "startup/location_text.h"
-#include "startup/location_types.h"
+#include "startup/disable/disabled_index.h"
+#include "base/first_detected.h"
+#include "startup/locations/location_text.h"
+#include "startup/locations/location_types.h"
 #include "startup/startup_page_commands.h"
-#include "startup/startup_scanner.h"
-#include "startup/startup_type_tags.h"
-#include "startup/text_helpers.h"
+#include "startup/locations/startup_scanner.h"
+#include "startup/locations/startup_type_tags.h"
+#include "base/text_helpers.h"
+#include "base/windows_version.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "shell/first_seen.h"
+#include "base/first_seen.h"
 #include "shell/options.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/start_actions.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "shell/option_store.h"
 #include "shell/options.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace {
 

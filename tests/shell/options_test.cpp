@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/options.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace {
 

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "shell/app_state.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/start_actions.h"
+#include "base/windows_version.h"
 
 namespace {
 
@@ -92,14 +93,14 @@ TEST(RegistryView, SixtyFourBitMasksReachTheNativeView) {
         return std::string(flavour) == "win32";
     }();
     DetectWindows64();
-    EXPECT_EQ(g_app.is64BitWindows, !win32Flavour);
+    EXPECT_EQ(IsWindows64(), !win32Flavour);
     if (win32Flavour) {
-        EXPECT_EQ(g_app.readMask, REGSAM(KEY_READ));
-        EXPECT_EQ(g_app.writeMask, REGSAM(KEY_WRITE));
+        EXPECT_EQ(RegistryReadMask(), REGSAM(KEY_READ));
+        EXPECT_EQ(RegistryWriteMask(), REGSAM(KEY_WRITE));
         return;
     }
-    EXPECT_EQ(g_app.readMask, REGSAM(0x20119));
-    EXPECT_EQ(g_app.writeMask, REGSAM(0x20106));
+    EXPECT_EQ(RegistryReadMask(), REGSAM(0x20119));
+    EXPECT_EQ(RegistryWriteMask(), REGSAM(0x20106));
     const char* key = "Software\\SentrivoxViewTest";
     ASSERT_TRUE(RegWriteString(HKEY_LOCAL_MACHINE, key, "v", "native"));
     UniqueHkey native, redirected;

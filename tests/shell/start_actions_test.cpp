@@ -4,7 +4,7 @@
 
 #include "shell/main_window.h"
 #include "shell/placement.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/start_actions.h"
 
 namespace {

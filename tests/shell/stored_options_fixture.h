@@ -11,7 +11,7 @@
 
 #include "shell/option_store.h"
 #include "shell/options.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 class StoredOptionsTest : public ::testing::Test {
 protected:

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "startup/app_path.h"
+#include "base/app_path.h"
 #include "scan_fixture.h"
-#include "startup_test_support.h"
+#include "support/test_files.h"
 
 using namespace scantest;
 
@@ -13,9 +13,9 @@ TEST(AppPathOf, FindsRegisteredPrograms) {
     ASSERT_TRUE(ScratchFolder::Write(folder / "sxtool.exe", "MZ"));
     ASSERT_TRUE(ScratchFolder::Write(folder / "sxother.exe", "MZ"));
     const std::string base = std::string(kAppPathsKey) + "\\";
-    RegKeyGuard byPath(HKEY_LOCAL_MACHINE, base + "sxtool.exe");
-    RegKeyGuard byDefault(HKEY_LOCAL_MACHINE, base + "sxother.exe");
-    RegKeyGuard missing(HKEY_LOCAL_MACHINE, base + "sxmissing.exe");
+    RegistryGuard byPath(HKEY_LOCAL_MACHINE, base + "sxtool.exe");
+    RegistryGuard byDefault(HKEY_LOCAL_MACHINE, base + "sxother.exe");
+    RegistryGuard missing(HKEY_LOCAL_MACHINE, base + "sxmissing.exe");
     byPath.Set("Path", folder.path() + "\\;");  // a search list with a trailing backslash
     byDefault.Set("", "\"" + folder.path() + "\\sxother.exe\"");
     byDefault.Set("Path", "C:\\sx-h-nowhere");  // the Path folder lacks it: the default value counts

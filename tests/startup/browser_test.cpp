@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "startup/browser.h"
-#include "startup_test_support.h"
+#include "shell/browser.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -12,8 +12,8 @@ constexpr const char* kIexploreAppPath = "SOFTWARE\\Microsoft\\Windows\\CurrentV
 
 class BrowserTest : public ::testing::Test {
 protected:
-    RegValueGuard command{HKEY_LOCAL_MACHINE, kHttpCommand, ""};
-    RegValueGuard iePath{HKEY_LOCAL_MACHINE, kIexploreAppPath, "Path"};
+    testsupport::RegistryGuard command{HKEY_LOCAL_MACHINE, kHttpCommand, ""};
+    testsupport::RegistryGuard iePath{HKEY_LOCAL_MACHINE, kIexploreAppPath, "Path"};
 };
 
 std::string DefaultBrowser() {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "startup/clsid_server.h"
+#include "base/clsid_server.h"
 #include "scan_fixture.h"
 
 using namespace scantest;
@@ -10,8 +10,8 @@ using namespace scantest;
 TEST(ClsidServerPath, ReadsTheInprocServerOfTheClass) {
     const std::string id = "{5A3B1C2D-0000-4000-8000-00000000C1D0}";
     const std::string expandId = "{5A3B1C2D-0000-4000-8000-00000000C1D1}";
-    RegKeyGuard server(HKEY_CLASSES_ROOT, "CLSID\\" + id + "\\InprocServer32");
-    RegKeyGuard expanded(HKEY_CLASSES_ROOT, "CLSID\\" + expandId + "\\InprocServer32");
+    RegistryGuard server(HKEY_CLASSES_ROOT, "CLSID\\" + id + "\\InprocServer32");
+    RegistryGuard expanded(HKEY_CLASSES_ROOT, "CLSID\\" + expandId + "\\InprocServer32");
     server.Set("", "C:\\sx\\object.dll");
     expanded.Set("", "%SystemRoot%\\sx-object.dll", REG_EXPAND_SZ);
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "startup/command_line.h"
-#include "startup_test_support.h"
+#include "base/command_line.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ TEST(ExtractProgramFile, TurnsCommandLinesIntoTheirFile) {
 }
 
 TEST(ExtractProgramFile, ProgramFilesComesFromTheRegistry) {
-    RegValueGuard programFiles(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir");
+    testsupport::RegistryGuard programFiles(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir");
     programFiles.Set("D:\\Apps Here");
     EXPECT_EQ(Extract("%PROGRAMFILES%\\Foo\\foo.exe -tray"), "D:\\APPS HERE\\FOO\\FOO.EXE");
     EXPECT_EQ(Extract("\"%ProgramFiles%\\Foo Bar\\bar.exe\" /s"), "D:\\APPS HERE\\FOO BAR\\BAR.EXE");

@@ -5,9 +5,9 @@
 
 #include "res/resource_ids.h"
 #include "shell/load_text.h"
-#include "startup/confirm_system_file.h"
-#include "startup/remove_item.h"
-#include "dialog_watch.h"
+#include "startup/disable/confirm_system_file.h"
+#include "startup/disable/remove_item.h"
+#include "support/box_answerer.h"
 #include "startup_change_fixture.h"
 
 using namespace changetest;
@@ -57,7 +57,7 @@ TEST_F(StartupChangeTest, ShellObjectIsRemovedOnlyWithTheBoxTicked) {
     for (const auto& c : cases) {
         SetText(HKEY_LOCAL_MACHINE, kDelayLoadKey, "DS Object", kClassId);
         DialogSeen seen;
-        DialogWatch watch(Answering(c.answer, seen));
+        testsupport::BoxAnswerer watch(Answering(c.answer, seen));
         EXPECT_EQ(RemoveItem("DS Object", dll, kClassId, 252), c.removed) << c.name;
         watch.Stop();
         ASSERT_TRUE(watch.seen()) << c.name;
@@ -95,7 +95,7 @@ TEST_F(StartupChangeTest, ConfirmedRemovalsOfClassHooksAndAppInitDlls) {
     };
     for (const auto& c : cases) {
         DialogSeen seen;
-        DialogWatch watch(Answering(Answer::TickAndOk, seen));
+        testsupport::BoxAnswerer watch(Answering(Answer::TickAndOk, seen));
         EXPECT_TRUE(RemoveItem(c.title, c.path, c.type == 255 ? "" : kClassId, c.type)) << c.type;
         watch.Stop();
         EXPECT_EQ(History().back().event, c.event);
@@ -111,7 +111,7 @@ TEST_F(StartupChangeTest, MicrosoftFilesCarryTheNote) {
     const std::string dll = std::string(system) + "\\shell32.dll";
     SetText(HKEY_LOCAL_MACHINE, kDelayLoadKey, "DS Object", kClassId);
     DialogSeen seen;
-    DialogWatch watch(Answering(Answer::Ok, seen));
+    testsupport::BoxAnswerer watch(Answering(Answer::Ok, seen));
     EXPECT_FALSE(RemoveItem("DS Object", dll, kClassId, 252));
     watch.Stop();
     EXPECT_EQ(seen.microsoft, MicrosoftFileNote("DS Object"));

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "startup/date_time.h"
-#include "startup_test_support.h"
+#include "base/date_time.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ std::string Format(const SYSTEMTIME& t) {
 
 class DatePatternTest : public ::testing::Test {
 protected:
-    RegValueGuard shortDate{HKEY_CURRENT_USER, kInternational, "sShortDate"};
-    RegValueGuard timeFormat{HKEY_CURRENT_USER, kInternational, "sTimeFormat"};
+    testsupport::RegistryGuard shortDate{HKEY_CURRENT_USER, kInternational, "sShortDate"};
+    testsupport::RegistryGuard timeFormat{HKEY_CURRENT_USER, kInternational, "sTimeFormat"};
 };
 
 }  // namespace

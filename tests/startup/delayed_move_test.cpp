@@ -12,16 +12,17 @@
 #include "shell/list_store.h"
 #include "shell/list_test_support.h"
 #include "shell/load_text.h"
-#include "startup/delay_store.h"
-#include "startup/delayed_start.h"
-#include "startup/shortcuts.h"
-#include "startup/startup_scanner.h"
+#include "startup/delayed/delay_values.h"
+#include "startup/delayed/delayed_programs.h"
+#include "base/shortcuts.h"
+#include "startup/locations/startup_scanner.h"
 #include "delayed_test_support.h"
+#include "support/box_answerer.h"
 #include "startup_change_fixture.h"
-#include "startup_test_support.h"
+#include "support/test_files.h"
 
 using namespace changetest;
-using delaytest::BoxAnswers;
+using testsupport::BoxAnswerer;
 
 namespace {
 
@@ -114,11 +115,11 @@ TEST_F(DelayMoveTest, MachineRunEntryAsksFirstAndCancelLeavesIt) {
     SetText(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Machine", command);
     ListRow entry = ScannedRunEntry("DS Machine");
     {
-        BoxAnswers answers({IDCANCEL});
+        BoxAnswerer answers({IDCANCEL});
         EXPECT_EQ(MoveEntryToDelayedStart(entry), DelayMove::Skipped);
         answers.Stop();
-        ASSERT_EQ(answers.Texts().size(), 1u);
-        EXPECT_EQ(answers.Texts()[0], LoadTextString(IDS_DELAY_ALL_USERS_WARNING));
+        ASSERT_EQ(answers.texts().size(), 1u);
+        EXPECT_EQ(answers.texts()[0], LoadTextString(IDS_DELAY_ALL_USERS_WARNING));
     }
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Machine"), command);
     EXPECT_TRUE(DelayValueNames(HKEY_LOCAL_MACHINE).empty());
@@ -126,7 +127,7 @@ TEST_F(DelayMoveTest, MachineRunEntryAsksFirstAndCancelLeavesIt) {
     EXPECT_TRUE(History().empty());
 
     {
-        BoxAnswers answers({IDOK});
+        BoxAnswerer answers({IDOK});
         EXPECT_EQ(MoveEntryToDelayedStart(entry), DelayMove::Moved);
     }
     EXPECT_FALSE(Value(HKEY_LOCAL_MACHINE, RunKeyPath(1), "DS Machine"));
@@ -220,11 +221,11 @@ TEST_F(DelayMoveTest, AdvancedLocationsAndTheMonitorAreRefused) {
         {Row("Sentrivox", "C:\\Program Files\\Sentrivox\\Sentrivox.exe -expressboot", 11), DelayMove::OwnEntry},
     };
     for (const auto& c : cases) {
-        BoxAnswers answers({IDOK});
+        BoxAnswerer answers({IDOK});
         EXPECT_EQ(MoveEntryToDelayedStart(c.row), c.outcome) << c.row.title.view();
         answers.Stop();
-        ASSERT_EQ(answers.Texts().size(), 1u);
-        EXPECT_EQ(answers.Texts()[0], LoadTextString(IDS_CANNOT_DELAY));
+        ASSERT_EQ(answers.texts().size(), 1u);
+        EXPECT_EQ(answers.texts()[0], LoadTextString(IDS_CANNOT_DELAY));
     }
     EXPECT_TRUE(Value(HKEY_CURRENT_USER, RunKeyPath(11), "Sentrivox"));
     EXPECT_TRUE(Value(HKEY_LOCAL_MACHINE, kDelayLoadKey, "DS Object"));
@@ -252,10 +253,10 @@ TEST_F(DelayMoveTest, TheMonitorsEntryEndsTheCommandForTheRowsAfterIt) {
     ASSERT_EQ(items, 3);
     delaytest::SelectItems(list, {0, 1, 2});
     {
-        BoxAnswers answers({IDOK});
+        BoxAnswerer answers({IDOK});
         MoveToDelayedStart(page.window());
         answers.Stop();
-        EXPECT_EQ(answers.Texts().size(), 1u);
+        EXPECT_EQ(answers.texts().size(), 1u);
     }
     EXPECT_FALSE(Value(HKEY_CURRENT_USER, RunKeyPath(11), "DS Before"));
     EXPECT_TRUE(Value(HKEY_CURRENT_USER, RunKeyPath(11), "Sentrivox"));
@@ -263,11 +264,11 @@ TEST_F(DelayMoveTest, TheMonitorsEntryEndsTheCommandForTheRowsAfterIt) {
     EXPECT_EQ(Text(HKEY_CURRENT_USER, kDelay, "C:\\DS-DELAY\\BEFORE.EXE"), std::string("11"));
 
     delaytest::SelectItems(list, {});
-    BoxAnswers none({IDOK});
+    BoxAnswerer none({IDOK});
     MoveToDelayedStart(page.window());
     none.Stop();
-    ASSERT_EQ(none.Texts().size(), 1u);
-    EXPECT_EQ(none.Texts()[0], LoadTextString(IDS_NO_SELECTION));
+    ASSERT_EQ(none.texts().size(), 1u);
+    EXPECT_EQ(none.texts()[0], LoadTextString(IDS_NO_SELECTION));
     g_app.caption = caption;
 }
 

@@ -9,12 +9,13 @@
 
 #include "shell/app_state.h"
 #include "shell/list_store.h"
-#include "startup/delay_dialogs.h"
-#include "startup/delay_store.h"
-#include "startup/delayed_command.h"
-#include "startup/delayed_start.h"
+#include "startup/delayed/delay_dialogs.h"
+#include "startup/delayed/delay_values.h"
+#include "startup/delayed/delayed_command.h"
+#include "startup/delayed/delayed_programs.h"
 #include "startup_change_fixture.h"
-#include "startup_test_support.h"
+#include "support/test_files.h"
+#include "base/windows_version.h"
 
 using namespace changetest;
 
@@ -31,10 +32,10 @@ const std::string kOpenAs = kDelay + "\\OpenAs";
 class DelayStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved64_ = g_app.is64BitWindows;
+        saved64_ = IsWindows64();
         SetWindows64(true);
         for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
-            guards_.push_back(std::make_unique<RegTreeGuard>(root, "Software\\Orvik Studios"));
+            guards_.push_back(std::make_unique<testsupport::RegistryGuard>(root, "Software\\Orvik Studios"));
         ListStoreClear();
     }
     void TearDown() override {
@@ -45,7 +46,7 @@ protected:
 
 private:
     bool saved64_ = false;
-    std::vector<std::unique_ptr<RegTreeGuard>> guards_;
+    std::vector<std::unique_ptr<testsupport::RegistryGuard>> guards_;
 };
 
 TEST(DelayTimeText, ShowsSecondsAloneBelowAMinute) {

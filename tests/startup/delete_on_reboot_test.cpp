@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "startup/delete_on_reboot.h"
-#include "startup/startup_test_support.h"
+#include "support/test_files.h"
 #include "support/http_server.h"
 
 namespace {
@@ -24,9 +24,9 @@ protected:
         SetFileAttributesA(doomed_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
     }
 
-    RegValueGuard pending_{HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations"};
-    RegValueGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
-    RegValueGuard removed_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
+    testsupport::RegistryGuard pending_{HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations"};
+    testsupport::RegistryGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
+    testsupport::RegistryGuard removed_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
     testsupport::HttpServer server_;
     ScratchFolder folder_{"C:\\sxreboot"};
     std::string doomed_ = folder_ / "doomed.tmp";

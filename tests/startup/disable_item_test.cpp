@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "shell/list_store.h"
-#include "startup/disable_item.h"
-#include "startup/startup_scanner.h"
+#include "startup/disable/disable_or_enable.h"
+#include "startup/locations/startup_scanner.h"
 #include "startup_change_fixture.h"
 
 using namespace changetest;

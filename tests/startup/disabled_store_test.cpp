@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/list_store.h"
-#include "shell/registry.h"
-#include "startup/disabled_store.h"
+#include "base/registry.h"
+#include "startup/disable/disabled_index.h"
 #include "scan_fixture.h"
 #include "support/registry_fixture.h"
 
@@ -24,7 +24,7 @@ void SetValue(const char* path, const char* name, const char* text) {
 }  // namespace
 
 TEST(IsRecordedDisabled, ReadsTheTypeAsADecimalNumber) {
-    RegKeyGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
+    RegistryGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
     struct Case {
         const char* name;
         const char* data;
@@ -46,8 +46,8 @@ TEST(IsRecordedDisabled, ReadsTheTypeAsADecimalNumber) {
 
 TEST(IsRecordedDisabled, SeesEveryChangeOfTheStore) {
     // The records are kept between calls: each change must still be seen at once.
-    RegKeyGuard program(HKEY_LOCAL_MACHINE, kProgramKeyPath);
-    RegKeyGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
+    RegistryGuard program(HKEY_LOCAL_MACHINE, kProgramKeyPath);
+    RegistryGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
     testsupport::DeleteRegTree(HKEY_LOCAL_MACHINE, kDisabledPath);
     EXPECT_FALSE(IsRecordedDisabled("sx-watch"));
 
@@ -71,13 +71,13 @@ TEST(IsRecordedDisabled, ReadsTheStoreWithoutThe64BitView) {
     Windows64Scope windows64(true);
     EXPECT_EQ(DisabledStoreReadMask() & KEY_WOW64_64KEY, 0u);
     EXPECT_NE(DisabledStoreReadMask() & KEY_QUERY_VALUE, 0u);
-    RegKeyGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
+    RegistryGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
     disabled.Set("sx-view", "1");
     EXPECT_TRUE(IsRecordedDisabled("sx-view"));
 }
 
 TEST(IsRecordedDisabled, ARowIsDisabledOnlyWithItsOwnType) {
-    RegKeyGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
+    RegistryGuard disabled(HKEY_LOCAL_MACHINE, kDisabledPath);
     disabled.Set("sx-shared", "11");  // the current user's Run entry of that title is disabled
     auto row = [](int type) {
         ListRow r;

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "startup/date_time.h"
-#include "startup/file_facts.h"
-#include "startup_test_support.h"
+#include "base/date_time.h"
+#include "base/file_facts.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ TEST_F(FileFactsTest, SizesAbove2GBStayPositive) {
 TEST_F(FileFactsTest, FactsOfAFile) {
     const std::string file = scratch / "facts.exe";
     ASSERT_TRUE(ScratchFolder::Write(file, std::string(1234, 'x')));
-    RegValueGuard detected(HKEY_CURRENT_USER, "Software\\Orvik Studios\\Detected\\Startup", file);
+    testsupport::RegistryGuard detected(HKEY_CURRENT_USER, "Software\\Orvik Studios\\Detected\\Startup", file);
     detected.Set("12/04/2026 2:05 PM");
     FileFactsRecord facts;
     ASSERT_TRUE(FileFacts(file, 1, facts));

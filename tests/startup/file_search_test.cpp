@@ -3,15 +3,16 @@
 #include <string>
 
 #include "shell/app_state.h"
-#include "startup/file_search.h"
-#include "startup_test_support.h"
+#include "base/file_search.h"
+#include "support/test_files.h"
+#include "base/windows_version.h"
 
 namespace {
 
 // Restores the 64-bit flag that a test sets.
 struct Windows64Flag {
-    bool saved = g_app.is64BitWindows;
-    ~Windows64Flag() { g_app.is64BitWindows = saved; }
+    bool saved = IsWindows64();
+    ~Windows64Flag() { SetWindows64(saved); }
 };
 
 std::string Locate(const std::string& path, bool* found = nullptr) {
@@ -60,7 +61,7 @@ TEST(FileExists, SearchesOnlyBareNamesShorterThan32Characters) {
 TEST(FileExists, WorksWithThe64BitFlagSet) {
     // In a 64-bit process the redirection calls must be harmless.
     Windows64Flag flag;
-    g_app.is64BitWindows = true;
+    SetWindows64(true);
     EXPECT_TRUE(FileExists("notepad.exe"));
     EXPECT_TRUE(FileExists(SystemFolderPath() + "\\kernel32.dll"));
     EXPECT_FALSE(FileExists("no-such-file-anywhere.exe"));
@@ -72,7 +73,7 @@ TEST(FileExists, WorksWithThe64BitFlagSet) {
 
 TEST(SetFsRedirection, IsANoOpWithoutThe64BitFlag) {
     Windows64Flag flag;
-    g_app.is64BitWindows = false;
+    SetWindows64(false);
     void* cookie = reinterpret_cast<void*>(0x1234);
     EXPECT_TRUE(SetFsRedirection(true, &cookie));
     EXPECT_EQ(cookie, reinterpret_cast<void*>(0x1234));

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "startup/folder_walk.h"
-#include "startup/startup_test_support.h"
+#include "base/folder_walk.h"
+#include "support/test_files.h"
 
 namespace {
 

@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "dialog_watch.h"
+#include "support/box_answerer.h"
 #include "res/resource_ids.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
 #include "shell/options.h"
-#include "shell/registry.h"
-#include "startup/info_dialog.h"
-#include "startup/info_notes.h"
-#include "startup/online_lookup.h"
-#include "startup/processes.h"
-#include "startup/program_folders.h"
-#include "startup_test_support.h"
+#include "base/registry.h"
+#include "shell/info_dialog.h"
+#include "shell/info_notes.h"
+#include "shell/online_lookup.h"
+#include "base/processes.h"
+#include "base/program_folders.h"
+#include "support/test_files.h"
 #include "support/window_driver.h"
 
 namespace {
@@ -52,20 +52,10 @@ int WindowHeight(HWND window) {
 
 // The message box that the dialog's thread shows over the dialog.
 HWND WaitForMessageBoxOver(HWND dialog) {
-    struct Search { HWND dialog, box; } search{dialog, nullptr};
     DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
-    driver::WaitUntil([&] {
-        EnumThreadWindows(thread, [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof(name));
-            if (window == s->dialog || lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-            s->box = window;
-            return FALSE;
-        }, reinterpret_cast<LPARAM>(&search));
-        return search.box != nullptr;
-    }, 5000);
-    return search.box;
+    HWND box = nullptr;
+    driver::WaitUntil([&] { return (box = testsupport::FindThreadDialog(thread, dialog)) != nullptr; }, 5000);
+    return box;
 }
 
 }  // namespace
@@ -92,7 +82,7 @@ protected:
     // Runs the dialog on row index; script acts on it from a second thread as
     // a user would, then it is closed.
     int Run(int index, const std::function<void(HWND)>& script, HWND list = nullptr) {
-        DialogWatch watch([&](HWND dialog) {
+        testsupport::BoxAnswerer watch([&](HWND dialog) {
             script(dialog);
             Click(dialog, IDOK);
         });
@@ -113,11 +103,11 @@ protected:
     ScratchFolder folder_{"C:\\info_dialog_test"};
     std::string self_;
     std::vector<std::string> notes_;
-    RegValueGuard expand_{HKEY_CURRENT_USER, kOptionsKey, "ExpandInfo"};
-    RegValueGuard startTab_{HKEY_CURRENT_USER, kOptionsKey, "StartTab"};
-    RegValueGuard update_{HKEY_CURRENT_USER, kOptionsKey, "Update"};
-    RegValueGuard x_{HKEY_CURRENT_USER, kProgramKey, "xInfo"}, y_{HKEY_CURRENT_USER, kProgramKey, "yInfo"};
-    RegValueGuard dx_{HKEY_CURRENT_USER, kProgramKey, "dxInfo"}, dy_{HKEY_CURRENT_USER, kProgramKey, "dyInfo"};
+    testsupport::RegistryGuard expand_{HKEY_CURRENT_USER, kOptionsKey, "ExpandInfo"};
+    testsupport::RegistryGuard startTab_{HKEY_CURRENT_USER, kOptionsKey, "StartTab"};
+    testsupport::RegistryGuard update_{HKEY_CURRENT_USER, kOptionsKey, "Update"};
+    testsupport::RegistryGuard x_{HKEY_CURRENT_USER, kProgramKey, "xInfo"}, y_{HKEY_CURRENT_USER, kProgramKey, "yInfo"};
+    testsupport::RegistryGuard dx_{HKEY_CURRENT_USER, kProgramKey, "dxInfo"}, dy_{HKEY_CURRENT_USER, kProgramKey, "dyInfo"};
 };
 
 TEST_F(InfoDialog, ArrowsStepThroughTheStoreAndWrapAtBothEnds) {
@@ -347,7 +337,7 @@ TEST(InfoDialogHeight, ScalesWithTheScreensDotsPerInch) {
 }
 
 TEST_F(InfoDialog, KillTaskEndsTheRunningProgramAfterAsking) {
-    RegValueGuard history(HKEY_CURRENT_USER, kOptionsKey, "History");
+    testsupport::RegistryGuard history(HKEY_CURRENT_USER, kOptionsKey, "History");
     history.Set("0");
     const std::string tool = driver::ToolPath("idle_program");
     ASSERT_NE(GetFileAttributesA(tool.c_str()), INVALID_FILE_ATTRIBUTES) << tool;
@@ -384,9 +374,9 @@ TEST_F(InfoDialog, KillTaskEndsTheRunningProgramAfterAsking) {
 }
 
 TEST_F(InfoDialog, PlusInfoOpensTheLookUpOfTheItemShown) {
-    RegValueGuard server(HKEY_CURRENT_USER, kProgramKey, "Server");
+    testsupport::RegistryGuard server(HKEY_CURRENT_USER, kProgramKey, "Server");
     server.Set("http://127.0.0.1:8/");
-    RegValueGuard plusFormat(HKEY_CURRENT_USER, kOptionsKey, "PlusFormat");
+    testsupport::RegistryGuard plusFormat(HKEY_CURRENT_USER, kOptionsKey, "PlusFormat");
     plusFormat.Remove();
     std::vector<std::string> opened;
     LookupLaunchers launchers;

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "shell/app_state.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/vendor_server.h"
-#include "startup/browser.h"
-#include "startup/online_lookup.h"
-#include "startup/program_folders.h"
-#include "startup/startup_test_support.h"
+#include "shell/browser.h"
+#include "shell/online_lookup.h"
+#include "base/program_folders.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -131,7 +131,7 @@ protected:
     INT_PTR shellResult_ = 42;
     std::vector<std::string> opened_, executed_;
     std::string shortcutText_, explorer_;
-    RegValueGuard browserFailure_{HKEY_CURRENT_USER, kOptionsKey, "BrowserFailure"};
+    testsupport::RegistryGuard browserFailure_{HKEY_CURRENT_USER, kOptionsKey, "BrowserFailure"};
     const std::string address_ = "http://127.0.0.1:9/cgi-bin/plusinfo.pl?program=A.EXE";
 };
 

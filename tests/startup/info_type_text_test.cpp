@@ -3,9 +3,10 @@
 #include <string>
 
 #include "res/resource_ids.h"
+#include "base/text_helpers.h"
 #include "shell/load_text.h"
-#include "startup/info_item.h"
-#include "startup/info_type_text.h"
+#include "shell/info_item.h"
+#include "shell/info_type_text.h"
 
 namespace {
 

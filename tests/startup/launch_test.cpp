@@ -2,10 +2,12 @@
 
 #include <string>
 
-#include "dialog_watch.h"
-#include "shell/registry.h"
-#include "startup/launch.h"
-#include "startup_test_support.h"
+#include "support/box_answerer.h"
+#include "base/registry.h"
+#include "base/launch.h"
+#include "shell/browse_for_program.h"
+#include "startup/delayed/delayed_launch.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 TEST(DelayedShowMode, MapsTheStoredWindowState) {
     const std::string program = "C:\\SX-H\\DELAYED.EXE";
     for (HKEY hive : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-        RegValueGuard openAs(hive, kOpenAs, program);
+        testsupport::RegistryGuard openAs(hive, kOpenAs, program);
         struct Case { const char* stored; int expected; };
         const Case cases[] = {{"0", SW_SHOWNORMAL}, {"1", SW_MINIMIZE}, {"2", SW_MAXIMIZE},
                               {"3", SW_SHOWNORMAL}, {"", SW_SHOWNORMAL}, {"x", SW_SHOWNORMAL}};
@@ -39,7 +41,7 @@ TEST(DelayedShowMode, MapsTheStoredWindowState) {
         EXPECT_EQ(DelayedShowMode(hive, program), SW_SHOWNORMAL);
     }
     // The value is read from the given hive only.
-    RegValueGuard machine(HKEY_LOCAL_MACHINE, kOpenAs, program);
+    testsupport::RegistryGuard machine(HKEY_LOCAL_MACHINE, kOpenAs, program);
     machine.Set("2");
     EXPECT_EQ(DelayedShowMode(HKEY_CURRENT_USER, program), SW_SHOWNORMAL);
     EXPECT_EQ(DelayedShowMode(HKEY_LOCAL_MACHINE, program), SW_MAXIMIZE);
@@ -61,8 +63,8 @@ TEST(LaunchProgram, RunsTheProgramWithItsParameters) {
 
 TEST(ImportSavedRegFile, ImportsTempRegFromADataFolderWithBlanks) {
     ScratchFolder folder("C:\\sx-h-import");
-    RegValueGuard appData(HKEY_CURRENT_USER, kShellFolders, "AppData");
-    RegValueGuard imported(HKEY_CURRENT_USER, "Software\\SxHImportTest", "Imported");
+    testsupport::RegistryGuard appData(HKEY_CURRENT_USER, kShellFolders, "AppData");
+    testsupport::RegistryGuard imported(HKEY_CURRENT_USER, "Software\\SxHImportTest", "Imported");
     const std::string data = folder / "App Data";
     CreateDirectoryA(data.c_str(), nullptr);
     appData.Set(data);
@@ -90,16 +92,16 @@ TEST(BrowseForProgram, ReturnsTheChosenProgram) {
         SetDlgItemTextA(dialog, 0x480, program.c_str());
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     };
-    char out[MAX_PATH] = "stale";
+    FixedText<MAX_PATH> out("stale");
     {
-        DialogWatch watch(choose);
-        EXPECT_TRUE(BrowseForProgram(nullptr, out, sizeof(out)));
+        testsupport::BoxAnswerer watch(choose);
+        EXPECT_TRUE(BrowseForProgram(nullptr, out));
         watch.Stop();
     }
-    EXPECT_EQ(Upper(out), Upper(program));
+    EXPECT_EQ(Upper(out.c_str()), Upper(program));
 
-    DialogWatch cancel([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-    EXPECT_FALSE(BrowseForProgram(nullptr, out, sizeof(out)));
+    testsupport::BoxAnswerer cancel([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_FALSE(BrowseForProgram(nullptr, out));
     cancel.Stop();
-    EXPECT_STREQ(out, "");
+    EXPECT_STREQ(out.c_str(), "");
 }

@@ -5,7 +5,7 @@
 #include "res/resource_ids.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
-#include "startup/location_text.h"
+#include "startup/locations/location_text.h"
 #include "scan_fixture.h"
 
 using namespace scantest;
@@ -58,7 +58,7 @@ TEST(LocationText, NamesEveryLocationType) {
 }
 
 TEST(LocationText, MarksEntriesRecordedAsDisabledExceptOtherPagesItems) {
-    RegKeyGuard disabled(HKEY_LOCAL_MACHINE, "Software\\Orvik Studios\\Sentrivox\\Disabled");
+    RegistryGuard disabled(HKEY_LOCAL_MACHINE, "Software\\Orvik Studios\\Sentrivox\\Disabled");
     disabled.Set("sx-location-off", "1");
     const std::string mark = " * " + Text(IDS_DISABLED_MARK) + " * ";
     EXPECT_EQ(TextFor(1, "sx-location-off"), mark + "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");

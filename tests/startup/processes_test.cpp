@@ -10,46 +10,21 @@
 #include "shell/app_state.h"
 #include "shell/history.h"
 #include "shell/list_store.h"
-#include "shell/registry.h"
-#include "shell/unique_resource.h"
-#include "startup/command_line.h"
-#include "startup/processes.h"
+#include "base/registry.h"
+#include "base/unique_resource.h"
+#include "base/command_line.h"
+#include "base/processes.h"
+#include "shell/end_program.h"
+#include "shell/running_programs.h"
+#include "support/box_answerer.h"
 #include "support/window_driver.h"
-#include "startup_test_support.h"
+#include "support/test_files.h"
 
 namespace {
 
 bool SamePath(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
 }
-
-// Answers the first message box of this process with the given button from a
-// second thread, while the test's thread sits in the box's modal loop.
-class MessageBoxAnswerer {
-public:
-    explicit MessageBoxAnswerer(int answer, DWORD timeoutMs = 10000)
-        : thread_([this, answer, timeoutMs] {
-              // The box counts once its text is there.
-              std::optional<driver::MessageBoxInfo> box;
-              driver::WaitUntil([&] {
-                  box = driver::FindMessageBox(GetCurrentProcessId());
-                  return box && !box->text.empty();
-              }, timeoutMs);
-              if (!box) return;
-              text_ = box->text;
-              seen_ = true;
-              driver::AnswerMessageBox(box->window, answer);
-          }) {}
-    ~MessageBoxAnswerer() { Join(); }
-    void Join() { if (thread_.joinable()) thread_.join(); }
-    bool seen() { Join(); return seen_; }
-    std::string text() { Join(); return text_; }
-
-private:
-    std::atomic<bool> seen_{false};
-    std::string text_;
-    std::thread thread_;
-};
 
 // Starts copies of the idle tool; the process ids, paths and history file are
 // the test's to check. The history option is on and the file is removed
@@ -142,7 +117,7 @@ TEST_F(RunningProcesses, KillProcessByIdLeavesExitCodeOneNotStillActive) {
 
 TEST_F(RunningProcesses, KillProgramAsksThenEndsTheProgramAndWritesHistory) {
     auto& idle = StartIdle();
-    MessageBoxAnswerer yes(IDYES);
+    testsupport::BoxAnswerer yes(IDYES);
     EXPECT_EQ(KillProgram(toolPath_, "Idle Tool", true), idle.id());
     EXPECT_TRUE(yes.seen());
     EXPECT_NE(yes.text().find("Idle Tool is currently an actively running program."), std::string::npos) << yes.text();
@@ -155,7 +130,7 @@ TEST_F(RunningProcesses, KillProgramAsksThenEndsTheProgramAndWritesHistory) {
 
 TEST_F(RunningProcesses, KillProgramAnsweredNoLeavesTheProgramRunning) {
     auto& idle = StartIdle();
-    MessageBoxAnswerer no(IDNO);
+    testsupport::BoxAnswerer no(IDNO);
     EXPECT_EQ(KillProgram("idle_program.exe", "", true), idle.id());
     // Without a name the question names the path.
     EXPECT_NE(no.text().find("idle_program.exe is currently"), std::string::npos) << no.text();
@@ -164,7 +139,7 @@ TEST_F(RunningProcesses, KillProgramAnsweredNoLeavesTheProgramRunning) {
 }
 
 TEST_F(RunningProcesses, KillProgramOnAProgramNotRunningReturnsZeroWithoutAsking) {
-    MessageBoxAnswerer watcher(IDNO, 1500);
+    testsupport::BoxAnswerer watcher(IDNO, 1500);
     EXPECT_EQ(KillProgram("C:\\nowhere\\idle_program.exe", "Idle Tool", true), 0u);
     EXPECT_FALSE(watcher.seen());
     EXPECT_EQ(History(), "");

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "startup/program_folders.h"
-#include "startup_test_support.h"
+#include "base/program_folders.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ bool IsFolder(const std::string& path) {
 
 class DataFolderTest : public ::testing::Test {
 protected:
-    RegValueGuard appData{HKEY_CURRENT_USER, kShellFolders, "AppData"};
+    testsupport::RegistryGuard appData{HKEY_CURRENT_USER, kShellFolders, "AppData"};
     ScratchFolder scratch{"C:\\sx-h-appdata"};
 };
 

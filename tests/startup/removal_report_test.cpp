@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "startup/removal_report.h"
-#include "startup/startup_test_support.h"
+#include "support/test_files.h"
 #include "support/http_server.h"
 
 namespace {
@@ -44,10 +44,10 @@ protected:
     }
 
     testsupport::HttpServer server_;
-    RegValueGuard removed_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
-    RegValueGuard kept_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudkept"};
-    RegValueGuard svid_{HKEY_LOCAL_MACHINE, kProgramKey, "svid"};
-    RegValueGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
+    testsupport::RegistryGuard removed_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
+    testsupport::RegistryGuard kept_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudkept"};
+    testsupport::RegistryGuard svid_{HKEY_LOCAL_MACHINE, kProgramKey, "svid"};
+    testsupport::RegistryGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
 };
 
 TEST_F(RemovalReport, AddressComesFromTheSettingsOrTheServer) {

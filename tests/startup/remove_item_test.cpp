@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "startup/disable_item.h"
-#include "startup/remove_item.h"
+#include "startup/disable/disable_or_enable.h"
+#include "startup/disable/remove_item.h"
 #include "startup_change_fixture.h"
 
 using namespace changetest;

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "dialog_watch.h"
-#include "startup/launch.h"
-#include "startup_test_support.h"
+#include "support/box_answerer.h"
+#include "shell/restart_commands.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ protected:
 TEST_F(RestartCommandsTest, DeleteRemovesTheFile) {
     ASSERT_TRUE(ScratchFolder::Write(ini_, "[rename]\nNUL=C:\\old.tmp\nC:\\new.dll=C:\\tmp.dll\n"));
     std::string shown;
-    DialogWatch watch([&](HWND dialog) {
+    testsupport::BoxAnswerer watch([&](HWND dialog) {
         char text[512] = {};
         GetDlgItemTextA(dialog, kViewerText, text, sizeof(text));
         shown = text;
@@ -48,7 +48,7 @@ TEST_F(RestartCommandsTest, DeleteRemovesTheFile) {
 
 TEST_F(RestartCommandsTest, CloseKeepsTheFile) {
     ASSERT_TRUE(ScratchFolder::Write(ini_, "[rename]\nNUL=C:\\old.tmp\n"));
-    DialogWatch watch([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    testsupport::BoxAnswerer watch([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
     ViewRestartCommands();
     watch.Stop();
     EXPECT_TRUE(watch.seen());
@@ -60,7 +60,7 @@ TEST_F(RestartCommandsTest, AnEmptyOrMissingFileGivesAMessage) {
         if (empty) ASSERT_TRUE(ScratchFolder::Write(ini_, ""));
         else DeleteFileA(ini_.c_str());
         bool isViewer = true;
-        DialogWatch watch([&](HWND dialog) {
+        testsupport::BoxAnswerer watch([&](HWND dialog) {
             isViewer = GetDlgItem(dialog, kViewerText) != nullptr;
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         });
@@ -75,7 +75,7 @@ TEST_F(RestartCommandsTest, AnEmptyOrMissingFileGivesAMessage) {
 TEST_F(RestartCommandsTest, NothingOnTheNtFamily) {
     DeleteFileA(exe_.c_str());
     ASSERT_TRUE(ScratchFolder::Write(ini_, "[rename]\nNUL=C:\\old.tmp\n"));
-    DialogWatch watch([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }, 500);
+    testsupport::BoxAnswerer watch([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }, 500);
     ViewRestartCommands();
     Sleep(600);
     watch.Stop();

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "startup/restore_item.h"
+#include "startup/disable/restore_item.h"
 #include "startup_change_fixture.h"
 
 using namespace changetest;

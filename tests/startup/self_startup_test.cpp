@@ -4,7 +4,7 @@
 #include <string>
 
 #include "shell/app_state.h"
-#include "startup/program_folders.h"
+#include "base/program_folders.h"
 #include "startup/self_startup.h"
 #include "startup_change_fixture.h"
 

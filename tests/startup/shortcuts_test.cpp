@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "shell/fixed_text.h"
-#include "startup/shortcuts.h"
-#include "startup/startup_test_support.h"
+#include "base/fixed_text.h"
+#include "base/shortcuts.h"
+#include "support/test_files.h"
 
 namespace {
 

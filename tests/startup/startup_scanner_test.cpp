@@ -12,17 +12,18 @@
 #include "res/resource_ids.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
-#include "startup/advanced_locations.h"
-#include "startup/disabled_store.h"
-#include "startup/disable_item.h"
-#include "startup/winlogon_notify.h"
-#include "startup/location_text.h"
-#include "startup/location_types.h"
-#include "startup/program_folders.h"
-#include "startup/shortcuts.h"
-#include "startup/startup_scanner.h"
+#include "startup/locations/advanced_locations.h"
+#include "startup/disable/disabled_index.h"
+#include "startup/disable/disable_or_enable.h"
+#include "startup/locations/winlogon_notify.h"
+#include "startup/locations/location_text.h"
+#include "startup/locations/location_types.h"
+#include "base/program_folders.h"
+#include "base/shortcuts.h"
+#include "startup/locations/startup_scanner.h"
 #include "scan_fixture.h"
-#include "startup_test_support.h"
+#include "support/test_files.h"
+#include "base/registry.h"
 
 using namespace scantest;
 
@@ -55,7 +56,7 @@ class StartupScanTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CoInitialize(nullptr);
-        for (const RunKey& key : RunTable()) runKeys_.push_back(std::make_unique<RegKeyGuard>(key.root, key.path));
+        for (const RunKey& key : RunTable()) runKeys_.push_back(std::make_unique<RegistryGuard>(key.root, key.path));
         ListStoreClear();
     }
     void TearDown() override {
@@ -64,7 +65,7 @@ protected:
         CoUninitialize();
     }
 
-    const RegKeyGuard& RunKeyOf(int type) const {
+    const RegistryGuard& RunKeyOf(int type) const {
         const std::vector<RunKey> table = RunTable();
         for (size_t i = 0; i < table.size(); ++i)
             if (table[i].type == type) return *runKeys_[i];
@@ -72,10 +73,10 @@ protected:
     }
 
     Windows64Scope windows64_{true};
-    RegKeyGuard disabled_{HKEY_LOCAL_MACHINE, kProgramDisabledKey};
-    RegKeyGuard disabledRun_{HKEY_LOCAL_MACHINE, std::string(kProgramDisabledKey) + "\\Run"};
-    RegKeyGuard options_{HKEY_CURRENT_USER, kOptionsPath};
-    std::vector<std::unique_ptr<RegKeyGuard>> runKeys_;
+    RegistryGuard disabled_{HKEY_LOCAL_MACHINE, kProgramDisabledKey};
+    RegistryGuard disabledRun_{HKEY_LOCAL_MACHINE, std::string(kProgramDisabledKey) + "\\Run"};
+    RegistryGuard options_{HKEY_CURRENT_USER, kOptionsPath};
+    std::vector<std::unique_ptr<RegistryGuard>> runKeys_;
 };
 
 std::string Location(const ListRow& row) {
@@ -92,7 +93,7 @@ std::string Notepad() { return SystemFolderPath() + "\\notepad.exe"; }
 // a key that 64-bit Windows shares between its views (the Policies keys).
 bool SharedWithNativeView(const RunKey& wow64) {
     const std::string native = std::string(kVersion) + wow64.path.substr(std::string(kWow64Version).size());
-    RegValueGuard probe(HKEY_LOCAL_MACHINE, wow64.path, "sx-scan-probe");
+    testsupport::RegistryGuard probe(HKEY_LOCAL_MACHINE, wow64.path, "sx-scan-probe");
     probe.Set("x");
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, native.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
@@ -140,7 +141,7 @@ TEST_F(StartupScanTest, Without64BitWindowsTheWow6432NodeKeysAreNotRead) {
 }
 
 TEST_F(StartupScanTest, AppliesTheRunValueRules) {
-    const RegKeyGuard& run = RunKeyOf(11);
+    const RegistryGuard& run = RunKeyOf(11);
     struct Case {
         std::string name, command;
         bool listed;
@@ -324,7 +325,7 @@ TEST_F(StartupFolderTest, ListsShortcutsProgramsAndBrokenShortcuts) {
 }
 
 TEST_F(StartupFolderTest, AFolderNamedByBothHivesIsListedOnce) {
-    RegValueGuard machineStartup(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+    testsupport::RegistryGuard machineStartup(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
                                  "Startup");
     machineStartup.Set(folder_);
     ASSERT_EQ(CreateShortcut(Make("sx-once.lnk"), SystemFolderPath(), "", Notepad(), Notepad()), S_OK);
@@ -369,17 +370,17 @@ protected:
     }
 
     static constexpr const char* kClassId = "{5A3B1C2D-0000-4000-8000-00000000F00D}";
-    RegKeyGuard userinit_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon"};
-    RegKeyGuard& shell_ = userinit_;
-    RegKeyGuard clsid_{HKEY_CLASSES_ROOT, std::string("CLSID\\") + kClassId + "\\InprocServer32"};
-    RegKeyGuard delayLoad_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\ShellServiceObjectDelayLoad"};
-    RegKeyGuard taskScheduler_{HKEY_LOCAL_MACHINE,
+    RegistryGuard userinit_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon"};
+    RegistryGuard& shell_ = userinit_;
+    RegistryGuard clsid_{HKEY_CLASSES_ROOT, std::string("CLSID\\") + kClassId + "\\InprocServer32"};
+    RegistryGuard delayLoad_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\ShellServiceObjectDelayLoad"};
+    RegistryGuard taskScheduler_{HKEY_LOCAL_MACHINE,
                                "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\SharedTaskScheduler"};
-    RegKeyGuard executeHooks_{HKEY_LOCAL_MACHINE,
+    RegistryGuard executeHooks_{HKEY_LOCAL_MACHINE,
                               "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ShellExecuteHooks"};
-    RegKeyGuard windows_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows"};
-    RegKeyGuard notifyRoot_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Notify"};
-    RegKeyGuard notify_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Notify\\sx-package"};
+    RegistryGuard windows_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows"};
+    RegistryGuard notifyRoot_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Notify"};
+    RegistryGuard notify_{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Notify\\sx-package"};
 };
 
 TEST_F(AdvancedLocationsTest, ListsEachAdvancedLocationWithItsTypeAndDetail) {
@@ -447,9 +448,9 @@ TEST_F(AdvancedLocationsTest, ADisabledNotifyPackageIsListedFromItsOldName) {
 }
 
 TEST_F(AdvancedLocationsTest, ANotifyPackageDisabledUnderAFurtherNameIsListedAndEnabledAgain) {
-    RegKeyGuard commands(HKEY_LOCAL_MACHINE, std::string(kProgramDisabledKey) + "\\WinNotify");
-    RegKeyGuard origins(HKEY_LOCAL_MACHINE, "Software\\Orvik Studios\\Sentrivox\\DisabledOrigin");
-    RegKeyGuard changes(HKEY_CURRENT_USER, "Software\\Orvik Studios\\Sentrivox\\Run");
+    RegistryGuard commands(HKEY_LOCAL_MACHINE, std::string(kProgramDisabledKey) + "\\WinNotify");
+    RegistryGuard origins(HKEY_LOCAL_MACHINE, "Software\\Orvik Studios\\Sentrivox\\DisabledOrigin");
+    RegistryGuard changes(HKEY_CURRENT_USER, "Software\\Orvik Studios\\Sentrivox\\Run");
     // A disabled Run entry holds the package's name, so its record goes under "sx-package (2)".
     disabled_.Set("sx-package", "11");
     ASSERT_TRUE(DisableNotifyPackage("sx-package"));

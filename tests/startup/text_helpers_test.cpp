@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "startup/text_helpers.h"
+#include "base/text_helpers.h"
 
 TEST(ContainsNoCase, MatchesWithoutRegardToCase) {
     struct Case { const char* text; const char* needle; bool expected; };

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "startup/version_info.h"
-#include "startup_test_support.h"
+#include "base/version_info.h"
+#include "support/test_files.h"
 
 namespace {
 

@@ -1,0 +1,24 @@
+#include "base/clsid_server.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/registry.h"
+
+namespace {
+
+// A class id names one key under CLSID; a backslash would reach another.
+constexpr size_t kClassIdLimit = 255;
+
+}  // namespace
+
+bool ClsidServerPath(std::string_view clsid, char* out, size_t size) {
+    CopyBounded(out, size, {});
+    if (clsid.empty() || clsid.size() > kClassIdLimit || clsid.find('\\') != std::string_view::npos) return false;
+    if (!out || size == 0) return false;
+    std::string key = "CLSID\\";
+    key.append(clsid);
+    key.append("\\InprocServer32");
+    return RegReadString(key, "", HKEY_CLASSES_ROOT, out, size) > 0;
+}

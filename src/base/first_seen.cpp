@@ -1,0 +1,92 @@
+#include "base/first_seen.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/registry.h"
+#include "base/command_line.h"
+#include "base/date_time.h"
+#include "base/file_search.h"
+
+namespace {
+
+bool ProgramFileExists(std::string_view name) {
+    char file[MAX_PATH];
+    ExtractProgramFile(name, file, sizeof(file));
+    return FileExists(file);
+}
+
+}  // namespace
+
+std::string FirstSeenCategoryPath(std::string_view categoryKey) {
+    return std::string(kDetectedKey) + "\\" + std::string(categoryKey);
+}
+
+FixedText<25> TodayText() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    FixedText<25> text;
+    FormatLocalDateTime(now, text.data(), text.capacity());
+    return text;
+}
+
+const char* FirstSeenCategory(int itemType) {
+    if (itemType < 300) return "Startup";
+    switch (itemType) {
+        case 370: case 1030: return "Hidden";
+        case 400: return "FileTypes";
+        case 700: case 701: case 1060: return "Services";
+        case 800: case 1050: return "Tasks";
+        case 900: case 901: case 902: case 1040: return "IEHelper";
+        case 1020: case 1200: return "ActiveX";
+        case 1070: return "Startup";
+        default: return "ActiveTasks";
+    }
+}
+
+int FirstSeenDate(int itemType, std::string_view name, char* out, size_t size) {
+    if (!out || size == 0) return 0;
+    out[0] = '\0';
+    if (name.empty()) return 0;
+    return RegReadString(FirstSeenCategoryPath(FirstSeenCategory(itemType)), name, HKEY_CURRENT_USER, out,
+                         size < 25 ? size : 25);
+}
+
+int RecordFirstSeen(std::string_view categoryKey, std::string_view name) {
+    if (name.empty()) return 0;  // an empty name would be the key's default value
+    if (categoryKey != "ActiveX" && !ProgramFileExists(name)) return 0;
+    std::string path = FirstSeenCategoryPath(categoryKey);
+    std::string valueName(name);
+    {
+        UniqueHkey key = RegOpenForRead(HKEY_CURRENT_USER, path);
+        if (key && RegQueryValueExA(key.get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
+            return 1;
+    }
+    RegWriteString(HKEY_CURRENT_USER, path, name, TodayText().view());
+    return 0;
+}
+
+void PruneFirstSeen(std::string_view categoryKey) {
+    // Names are collected first and deleted after the enumeration, which deletion
+    // would otherwise disturb. A name counts as gone when the program it names is
+    // gone: the same test that recorded it, so a command line with arguments keeps
+    // its date while its program exists.
+    std::vector<std::string> gone;
+    {
+        UniqueHkey key = RegOpenForRead(HKEY_CURRENT_USER, FirstSeenCategoryPath(categoryKey));
+        if (!key) return;
+        DWORD count = 0;
+        RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
+                         nullptr, nullptr);
+        char name[256];
+        for (DWORD i = 0; i <= count; ++i) {
+            DWORD len = sizeof(name);
+            if (RegEnumValueA(key.get(), i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) continue;
+            if (len == 0) continue;  // the default value holds the category's own mark
+            if (!ProgramFileExists(std::string_view(name, len))) gone.emplace_back(name, len);
+        }
+    }
+    for (const auto& name : gone) RegRemoveValue(HKEY_CURRENT_USER, FirstSeenCategoryPath(categoryKey), name);
+}

@@ -1,0 +1,86 @@
+#include "base/program_folders.h"
+
+#include <windows.h>
+
+#include "base/registry.h"
+#include "base/command_line.h"
+#include "base/file_search.h"
+#include "base/text_helpers.h"
+
+namespace {
+
+constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr size_t kModulePathSize = 480;
+constexpr size_t kUserNameMax = 128;
+
+// A folder that already exists counts as created; a file of that name does not.
+bool EnsureFolder(const char* path) {
+    if (CreateDirectoryA(path, nullptr)) return true;
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+int ProgramFolder(char* out, size_t size) {
+    char module[kModulePathSize];
+    DWORD n = GetModuleFileNameA(nullptr, module, DWORD(kModulePathSize));
+    if (n == 0 || n >= kModulePathSize) return int(CopyBounded(out, size, {}));
+    std::string_view path(module, n);
+    size_t slash = path.rfind('\\');
+    std::string_view folder = slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
+    if (folder.size() >= MAX_PATH) folder = {};  // does not fit any path buffer: unusable
+    return int(CopyBounded(out, size, folder));
+}
+
+int DataFolder(char* out, size_t size) {
+    FixedText<MAX_PATH> appData, data, vault;
+    bool ok = RegReadString(kShellFoldersKey, "AppData", HKEY_CURRENT_USER, appData) > 0 &&
+              appData.size() + 16 < MAX_PATH;  // room for "\Sentrivox\vault"
+    if (ok) {
+        data = appData.view();
+        data.append("\\Sentrivox");
+        vault = data.view();
+        vault.append("\\vault");
+        ok = EnsureFolder(data.c_str()) && EnsureFolder(vault.c_str());
+    }
+    if (!ok) return ProgramFolder(out, size);
+    return int(CopyBounded(out, size, data.view()));
+}
+
+int VaultFolder(char* out, size_t size) {
+    FixedText<MAX_PATH> vault;
+    if (DataFolder(vault) == 0 || vault.size() + 6 >= MAX_PATH) return int(CopyBounded(out, size, {}));
+    vault.append("\\vault");
+    return int(CopyBounded(out, size, vault.view()));
+}
+
+int NoteFilePath(std::string_view commandLine, char* out, size_t size) {
+    FixedText<MAX_PATH> file, noteName, leaf;
+    ExtractProgramFile(commandLine, file);
+    NoteName(file.view().substr(FileNameOffset(file.view())), noteName);
+    leaf = "\\note_";
+    leaf.append(noteName.view());
+    leaf.append(".txt");
+
+    FixedText<MAX_PATH> folder, path;
+    if (ProgramFolder(folder) > 0 && folder.size() + leaf.size() < MAX_PATH) {
+        path = folder.view();
+        path.append(leaf.view());
+        if (FileExists(path.view())) return int(CopyBounded(out, size, path.view()));
+    }
+    if (DataFolder(folder) == 0 || folder.size() + leaf.size() >= MAX_PATH) return int(CopyBounded(out, size, {}));
+    path = folder.view();
+    path.append(leaf.view());
+    return int(CopyBounded(out, size, path.view()));
+}
+
+int UserProfileName(char* out, size_t size) {
+    char profile[MAX_PATH];
+    DWORD n = GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return int(CopyBounded(out, size, {}));
+    std::string_view path(profile, n);
+    while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
+    std::string_view name = path.substr(FileNameOffset(path));
+    return int(CopyBounded(out, size < kUserNameMax + 1 ? size : kUserNameMax + 1, name));
+}
