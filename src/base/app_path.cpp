@@ -29,17 +29,16 @@ bool JoinedPath(std::string_view folder, std::string_view name, PathText& out) {
 }
 
 // A path that does not fit the caller's buffer is no answer: cut, it would name another file.
-bool Answer(std::string_view path, char* out, size_t size) {
-    if (path.size() >= size) return false;
-    CopyBounded(out, size, path);
+bool Answer(std::string_view path, TextBuffer out) {
+    if (path.size() >= out.capacity()) return false;
+    out.assign(path);
     return true;
 }
 
 }  // namespace
 
-bool AppPathOf(std::string_view name, char* out, size_t size) {
-    CopyBounded(out, size, {});
-    if (!out || size == 0) return false;
+bool AppPathOf(std::string_view name, TextBuffer out) {
+    out.assign({});
     // One key name: a backslash would reach another key.
     if (name.empty() || name.size() >= MAX_PATH || name.find('\\') != std::string_view::npos) return false;
     std::string key = std::string(kAppPathsKey) + "\\" + std::string(name);
@@ -48,11 +47,11 @@ bool AppPathOf(std::string_view name, char* out, size_t size) {
     PathText found;
     if (RegReadString(key, "Path", HKEY_LOCAL_MACHINE, value) > 0 &&
         JoinedPath(FirstFolder(value.view()), name, found) && FileExists(found.view()))
-        return Answer(found.view(), out, size);
+        return Answer(found.view(), out);
 
     FixedText<1024> unquoted;
     if (RegReadString(key, "", HKEY_LOCAL_MACHINE, value) > 0 && StripQuotes(value.view(), unquoted) > 0 &&
         unquoted.size() < MAX_PATH && FileExists(unquoted.view()))
-        return Answer(unquoted.view(), out, size);
+        return Answer(unquoted.view(), out);
     return false;
 }

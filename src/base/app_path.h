@@ -11,6 +11,4 @@ inline constexpr const char* kAppPathsKey = "Software\\Microsoft\\Windows\\Curre
 // The program's full path from HKLM App Paths\<name>: its Path value joined with
 // the name when the file is there, else the key's default value when that file
 // exists. False (and out empty) when neither is found.
-bool AppPathOf(std::string_view name, char* out, size_t size);
-template <size_t N>
-bool AppPathOf(std::string_view name, FixedText<N>& out) { return AppPathOf(name, out.data(), N); }
+bool AppPathOf(std::string_view name, TextBuffer out);

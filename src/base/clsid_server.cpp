@@ -13,12 +13,11 @@ constexpr size_t kClassIdLimit = 255;
 
 }  // namespace
 
-bool ClsidServerPath(std::string_view clsid, char* out, size_t size) {
-    CopyBounded(out, size, {});
+bool ClsidServerPath(std::string_view clsid, TextBuffer out) {
+    out.assign({});
     if (clsid.empty() || clsid.size() > kClassIdLimit || clsid.find('\\') != std::string_view::npos) return false;
-    if (!out || size == 0) return false;
     std::string key = "CLSID\\";
     key.append(clsid);
     key.append("\\InprocServer32");
-    return RegReadString(key, "", HKEY_CLASSES_ROOT, out, size) > 0;
+    return RegReadString(key, "", HKEY_CLASSES_ROOT, out) > 0;
 }

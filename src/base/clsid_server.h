@@ -8,6 +8,4 @@
 
 // The default value of HKCR\CLSID\<clsid>\InprocServer32; false (and out empty)
 // when it is missing, does not fit, or the class id is no single key name.
-bool ClsidServerPath(std::string_view clsid, char* out, size_t size);
-template <size_t N>
-bool ClsidServerPath(std::string_view clsid, FixedText<N>& out) { return ClsidServerPath(clsid, out.data(), N); }
+bool ClsidServerPath(std::string_view clsid, TextBuffer out);

@@ -13,17 +13,6 @@ constexpr const char* kCurrentVersionKey = "SOFTWARE\\Microsoft\\Windows\\Curren
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
-// Position of needle in text without regard to ASCII case; npos when absent.
-size_t FindNoCase(std::string_view text, std::string_view needle) {
-    if (needle.empty() || needle.size() > text.size()) return std::string_view::npos;
-    for (size_t i = 0; i + needle.size() <= text.size(); ++i) {
-        size_t k = 0;
-        while (k < needle.size() && UpperAscii(text[i + k]) == UpperAscii(needle[k])) ++k;
-        if (k == needle.size()) return i;
-    }
-    return std::string_view::npos;
-}
-
 // A command line with one known prefix replaced by the folder it stands for.
 // The token's span in the original lets a position in the working copy be
 // mapped back to the original text.
@@ -139,20 +128,18 @@ GetLongPathNameFn LongPathFunction() {
 
 }  // namespace
 
-int ExtractProgramFile(std::string_view commandLine, char* out, size_t size) {
-    if (!out || size == 0) return 0;
+int ExtractProgramFile(std::string_view commandLine, TextBuffer out) {
     WorkingCopy work;
     if (!ExpandSystemRoot(work, commandLine) && !ExpandProgramFiles(work, commandLine))
         work.text.assign(commandLine.substr(0, MAX_PATH - 1));
     std::string_view text = work.text.view();
     Walk walk = WalkCommand(text, "XL");
-    return CopyUpper(text.substr(walk.start, walk.end - walk.start), out, size < MAX_PATH ? size : MAX_PATH);
+    return CopyUpper(text.substr(walk.start, walk.end - walk.start), out.data(),
+                     out.capacity() < MAX_PATH ? out.capacity() : MAX_PATH);
 }
 
-int ExtractStartupFile(std::string_view commandLine, char* fileOut, size_t fileSize, char* parametersOut,
-                       size_t parametersSize) {
-    CopyBounded(parametersOut, parametersSize, {});
-    if (!fileOut || fileSize == 0) return 0;
+int ExtractStartupFile(std::string_view commandLine, TextBuffer fileOut, TextBuffer parametersOut) {
+    parametersOut.clear();
     WorkingCopy work;
     if (!ExpandSystemRoot(work, commandLine)) work.text.assign(commandLine);
     std::string_view text = work.text.view();
@@ -160,7 +147,7 @@ int ExtractStartupFile(std::string_view commandLine, char* fileOut, size_t fileS
 
     FixedText<MAX_PATH> file;
     CopyUpper(text.substr(walk.start, walk.end - walk.start), file.data(), file.capacity());
-    int length = int(LongPathOf(file.view(), fileOut, fileSize));
+    int length = int(LongPathOf(file.view(), fileOut));
 
     // The parameters come from the original text. A quoted path leaves its
     // closing quote behind, and the blank after the file only separates: both
@@ -169,20 +156,19 @@ int ExtractStartupFile(std::string_view commandLine, char* fileOut, size_t fileS
     std::string_view rest = pos < commandLine.size() ? commandLine.substr(pos) : std::string_view();
     if (!rest.empty() && rest.front() == '"') rest.remove_prefix(1);
     while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
-    CopyBounded(parametersOut, parametersSize, rest);
+    parametersOut.assign(rest);
     return length;
 }
 
-size_t LongPathOf(std::string_view path, char* out, size_t size) {
-    if (!out || size == 0) return 0;
+size_t LongPathOf(std::string_view path, TextBuffer out) {
     GetLongPathNameFn fn = LongPathFunction();
     if (fn && !path.empty()) {
         FixedText<kCommandWorkSize> source(path);
         char longPath[kCommandWorkSize];
         DWORD n = fn(source.c_str(), longPath, sizeof(longPath));
-        if (n > 0 && n < sizeof(longPath)) return CopyBounded(out, size, std::string_view(longPath, n));
+        if (n > 0 && n < sizeof(longPath)) return out.assign(std::string_view(longPath, n));
     }
-    return CopyBounded(out, size, path);
+    return out.assign(path);
 }
 
 bool NamesRundll32(std::string_view commandLine) { return ContainsNoCase(commandLine, "RUNDLL32.EXE"); }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/text_helpers.h"
 #include "base/unique_resource.h"
 
 namespace {
@@ -15,17 +16,6 @@ constexpr const char* kShortDatePatterns[] = {"M/d/yyyy", "M/d/yy", "MM/dd/yy", 
 constexpr const char* kTimePatterns[] = {"h:mm:ss tt", "hh:mm:ss tt", "H:mm:ss", "HH:mm:ss"};
 constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = char(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = char(y - 'a' + 'A');
-        if (x != y) return false;
-    }
-    return true;
-}
 
 // Index of the first matching pattern; row 0 when none matches.
 template <size_t Count>
@@ -102,7 +92,7 @@ int FormatTime(int row, const SYSTEMTIME& t, char* out, size_t size) {
 
 }  // namespace
 
-int FormatLocalDateTime(const SYSTEMTIME& time, char* out, size_t size) {
+int FormatLocalDateTime(const SYSTEMTIME& time, TextBuffer out) {
     static DatePatterns patterns;
     int dateRow = 0, timeRow = 0;
     patterns.Current(dateRow, timeRow);
@@ -113,7 +103,7 @@ int FormatLocalDateTime(const SYSTEMTIME& time, char* out, size_t size) {
     FixedText<kDateTimeMax + 1> text(date);
     text.append(" ");
     text.append(clock);
-    return int(CopyBounded(out, size, text.view()));
+    return int(out.assign(text.view()));
 }
 
 bool UnixTimeToLocal(long long seconds, SYSTEMTIME& out) {

@@ -11,9 +11,7 @@
 inline constexpr size_t kDateTimeMax = 24;
 
 // Date, one blank, time (no seconds); result at most 24 characters. Returns its length.
-int FormatLocalDateTime(const SYSTEMTIME& time, char* out, size_t size);
-template <size_t N>
-int FormatLocalDateTime(const SYSTEMTIME& time, FixedText<N>& out) { return FormatLocalDateTime(time, out.data(), N); }
+int FormatLocalDateTime(const SYSTEMTIME& time, TextBuffer out);
 
 // Seconds since 1970-01-01 UTC to local calendar time.
 bool UnixTimeToLocal(long long seconds, SYSTEMTIME& out);

@@ -38,8 +38,8 @@ void FormatFileTime(const FILETIME& utc, FixedText<N>& out) {
 
 }  // namespace
 
-int FileCreationStamp(std::string_view path, char* out, size_t size) {
-    CopyBounded(out, size, {});
+int FileCreationStamp(std::string_view path, TextBuffer out) {
+    out.assign({});
     UniqueFileHandle file = OpenShared(path);
     FILETIME created;
     SYSTEMTIME local;
@@ -47,7 +47,7 @@ int FileCreationStamp(std::string_view path, char* out, size_t size) {
     char stamp[32];
     std::snprintf(stamp, sizeof(stamp), "%04d/%02d/%02d %02d:%02d", local.wYear, local.wMonth, local.wDay, local.wHour,
                   local.wMinute);
-    return int(CopyBounded(out, size, stamp));
+    return int(out.assign(stamp));
 }
 
 bool FileSizeAndWriteTime(std::string_view path, char* sizeOut, size_t sizeSize, char* timeOut, size_t timeSize) {

@@ -12,9 +12,7 @@ struct FileFactsRecord {
 };
 
 // Creation time as "YYYY/MM/DD hh:mm" (local); empty when the file cannot be opened.
-int FileCreationStamp(std::string_view path, char* out, size_t size);
-template <size_t N>
-int FileCreationStamp(std::string_view path, FixedText<N>& out) { return FileCreationStamp(path, out.data(), N); }
+int FileCreationStamp(std::string_view path, TextBuffer out);
 // The size as "%d" and the last-write time; false (both empty) when the file cannot be opened.
 bool FileSizeAndWriteTime(std::string_view path, char* sizeOut, size_t sizeSize, char* timeOut, size_t timeSize);
 // Creation, access and write times, the first-seen date of the path under

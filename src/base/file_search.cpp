@@ -78,20 +78,20 @@ bool FileExists(std::string_view path) {
     return false;
 }
 
-int FolderOfPath(std::string_view path, char* out, size_t size) {
+int FolderOfPath(std::string_view path, TextBuffer out) {
     size_t slash = path.rfind('\\');
-    if (slash == std::string_view::npos) return int(CopyBounded(out, size, {}));
-    return int(CopyBounded(out, size, path.substr(0, slash)));
+    if (slash == std::string_view::npos) return int(out.assign({}));
+    return int(out.assign(path.substr(0, slash)));
 }
 
-bool LocateProgramFolder(std::string_view path, char* out, size_t size) {
-    CopyBounded(out, size, {});
+bool LocateProgramFolder(std::string_view path, TextBuffer out) {
+    out.assign({});
     size_t slash = path.rfind('\\');
     if (slash != std::string_view::npos) {
         std::string_view folder = path.substr(0, slash);
         // A drive root keeps its backslash: "C:\" is a folder, "C:" is not.
         if (folder.empty() || folder.back() == ':') folder = path.substr(0, slash + 1);
-        CopyBounded(out, size, folder);
+        out.assign(folder);
         return true;
     }
     if (path.empty() || path.size() >= kBareNameSearchLimit) return false;
@@ -108,7 +108,7 @@ bool LocateProgramFolder(std::string_view path, char* out, size_t size) {
     for (const FixedText<MAX_PATH>* folder : {&windows, &system, &wow64}) {
         if (folder->empty() || !JoinPath(folder->view(), path, candidate)) continue;
         if (OpensForReading(candidate.c_str())) {
-            CopyBounded(out, size, folder->view());
+            out.assign(folder->view());
             return true;
         }
     }
@@ -124,10 +124,10 @@ bool DeleteFileForce(std::string_view path) {
     return DeleteFileA(name.c_str()) != FALSE;
 }
 
-int HostsFilePath(char* out, size_t size) {
+int HostsFilePath(TextBuffer out) {
     FixedText<MAX_PATH> folder, hosts;
     bool nt = IsWindowsNT();
-    if (!(nt ? SystemFolder(folder) : WindowsFolder(folder))) return int(CopyBounded(out, size, {}));
-    if (!JoinPath(folder.view(), nt ? "drivers\\etc\\HOSTS" : "HOSTS", hosts)) return int(CopyBounded(out, size, {}));
-    return int(CopyBounded(out, size, hosts.view()));
+    if (!(nt ? SystemFolder(folder) : WindowsFolder(folder))) return int(out.assign({}));
+    if (!JoinPath(folder.view(), nt ? "drivers\\etc\\HOSTS" : "HOSTS", hosts)) return int(out.assign({}));
+    return int(out.assign(hosts.view()));
 }

@@ -13,14 +13,10 @@ inline constexpr size_t kBareNameSearchLimit = 32;
 // for in the Windows and System folders.
 bool FileExists(std::string_view path);
 // The text before the last backslash; 0 (and empty) when there is none.
-int FolderOfPath(std::string_view path, char* out, size_t size);
+int FolderOfPath(std::string_view path, TextBuffer out);
 // The folder to show for a program (a drive root keeps its backslash); for a
 // bare name, the Windows, System or SysWOW64 folder that holds it.
-bool LocateProgramFolder(std::string_view path, char* out, size_t size);
-template <size_t N>
-int FolderOfPath(std::string_view path, FixedText<N>& out) { return FolderOfPath(path, out.data(), N); }
-template <size_t N>
-bool LocateProgramFolder(std::string_view path, FixedText<N>& out) { return LocateProgramFolder(path, out.data(), N); }
+bool LocateProgramFolder(std::string_view path, TextBuffer out);
 
 // Disables (disable = true) or reverts WOW64 file-system redirection when the
 // program runs on 64-bit Windows; a no-op that reports success otherwise.
@@ -42,6 +38,4 @@ private:
 // Sets the file's attributes to normal, then deletes it.
 bool DeleteFileForce(std::string_view path);
 // <System folder>\drivers\etc\HOSTS on the NT family, <Windows folder>\HOSTS on 9x.
-int HostsFilePath(char* out, size_t size);
-template <size_t N>
-int HostsFilePath(FixedText<N>& out) { return HostsFilePath(out.data(), N); }
+int HostsFilePath(TextBuffer out);

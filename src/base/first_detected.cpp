@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/text_helpers.h"
 #include "base/first_seen.h"
 #include "base/registry.h"
 #include "base/command_line.h"
@@ -11,12 +12,6 @@ namespace {
 
 // The store's dates have at most this many characters (FirstSeenDate's limit).
 constexpr size_t kDateLength = 24;
-
-std::string FoldCase(std::string_view text) {
-    std::string folded(text);
-    if (!folded.empty()) CharUpperBuffA(folded.data(), DWORD(folded.size()));
-    return folded;
-}
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/key_values.h"
 #include "base/registry.h"
 #include "base/command_line.h"
 #include "base/date_time.h"
@@ -12,10 +13,13 @@
 
 namespace {
 
+// The names the store records have at most this many characters.
+constexpr size_t kFirstSeenNameMax = 255;
+
 bool ProgramFileExists(std::string_view name) {
-    char file[MAX_PATH];
-    ExtractProgramFile(name, file, sizeof(file));
-    return FileExists(file);
+    FixedText<MAX_PATH> file;
+    ExtractProgramFile(name, file);
+    return FileExists(file.view());
 }
 
 }  // namespace
@@ -28,7 +32,7 @@ FixedText<25> TodayText() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     FixedText<25> text;
-    FormatLocalDateTime(now, text.data(), text.capacity());
+    FormatLocalDateTime(now, text);
     return text;
 }
 
@@ -46,12 +50,14 @@ const char* FirstSeenCategory(int itemType) {
     }
 }
 
-int FirstSeenDate(int itemType, std::string_view name, char* out, size_t size) {
-    if (!out || size == 0) return 0;
-    out[0] = '\0';
+int FirstSeenDate(int itemType, std::string_view name, TextBuffer out) {
+    out.clear();
     if (name.empty()) return 0;
-    return RegReadString(FirstSeenCategoryPath(FirstSeenCategory(itemType)), name, HKEY_CURRENT_USER, out,
-                         size < 25 ? size : 25);
+    FixedText<25> date;
+    int length = RegReadString(FirstSeenCategoryPath(FirstSeenCategory(itemType)), name, HKEY_CURRENT_USER, date);
+    // A date that does not fit whole is none.
+    if (length <= 0 || size_t(length) >= out.capacity()) return 0;
+    return int(out.assign(date.view()));
 }
 
 int RecordFirstSeen(std::string_view categoryKey, std::string_view name) {
@@ -77,15 +83,12 @@ void PruneFirstSeen(std::string_view categoryKey) {
     {
         UniqueHkey key = RegOpenForRead(HKEY_CURRENT_USER, FirstSeenCategoryPath(categoryKey));
         if (!key) return;
-        DWORD count = 0;
-        RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
-                         nullptr, nullptr);
-        char name[256];
-        for (DWORD i = 0; i <= count; ++i) {
-            DWORD len = sizeof(name);
-            if (RegEnumValueA(key.get(), i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) continue;
-            if (len == 0) continue;  // the default value holds the category's own mark
-            if (!ProgramFileExists(std::string_view(name, len))) gone.emplace_back(name, len);
+        KeyValueReader reader(key.get());
+        KeyValue value;
+        while (reader.Next(value)) {
+            // The default value holds the category's own mark; longer names are none of ours.
+            if (value.name.empty() || value.name.size() > kFirstSeenNameMax) continue;
+            if (!ProgramFileExists(value.name)) gone.emplace_back(value.name);
         }
     }
     for (const auto& name : gone) RegRemoveValue(HKEY_CURRENT_USER, FirstSeenCategoryPath(categoryKey), name);

@@ -14,11 +14,7 @@ const char* FirstSeenCategory(int itemType);
 // Detected\<category>: the key of a category, relative to HKEY_CURRENT_USER.
 std::string FirstSeenCategoryPath(std::string_view categoryKey);
 // The recorded date of an item (24 characters at most); returns its length, 0 when never recorded.
-int FirstSeenDate(int itemType, std::string_view name, char* out, size_t size);
-template <size_t N>
-int FirstSeenDate(int itemType, std::string_view name, FixedText<N>& out) {
-    return FirstSeenDate(itemType, name, out.data(), N);
-}
+int FirstSeenDate(int itemType, std::string_view name, TextBuffer out);
 // Records an item now unless it is known: 1 when it was already recorded, else 0.
 int RecordFirstSeen(std::string_view categoryKey, std::string_view name);
 // Drops the values of one category whose files no longer exist.

@@ -50,3 +50,24 @@ public:
 private:
     char buf_[N] = {};
 };
+
+// Any FixedText<N> as the output of a function that fills texts of every
+// capacity: one function serves all of them, and the capacity comes from the
+// text's type, never from a size given beside a pointer.
+class TextBuffer {
+public:
+    template <size_t N>
+    TextBuffer(FixedText<N>& text) : data_(text.data()), capacity_(N) {}  // NOLINT: any FixedText converts
+
+    // Copies s, cut to capacity() - 1 characters; returns the length written.
+    size_t assign(std::string_view s) const { return CopyBounded(data_, capacity_, s); }
+    void clear() const { data_[0] = '\0'; }
+    char* data() const { return data_; }
+    size_t capacity() const { return capacity_; }
+    size_t size() const { return BoundedLength(data_, capacity_ - 1); }
+    std::string_view view() const { return std::string_view(data_, size()); }
+
+private:
+    char* data_;
+    size_t capacity_;
+};

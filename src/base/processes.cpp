@@ -109,9 +109,7 @@ void ProcessPath(const PsapiCalls& calls, DWORD id, PathText& path) {
 
 bool IsNtvdm(std::string_view path) {
     constexpr std::string_view kNtvdm = "NTVDM.EXE";
-    if (path.size() < kNtvdm.size()) return false;
-    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, path.data() + path.size() - kNtvdm.size(),
-                          int(kNtvdm.size()), kNtvdm.data(), int(kNtvdm.size())) == CSTR_EQUAL;
+    return path.size() >= kNtvdm.size() && EqualsNoCase(path.substr(path.size() - kNtvdm.size()), kNtvdm);
 }
 
 struct TaskWalk {
@@ -168,12 +166,6 @@ PathText ResolvedProgramFile(std::string_view path) {
     return longForm;
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
-               CSTR_EQUAL;
-}
-
 // Whether the process's file is the resolved one. The system reports process
 // files in their long form unless they were started by a short one, so the
 // file system is asked for the long form only for a path with a short name.
@@ -181,11 +173,11 @@ bool SameProgramFile(std::string_view resolved, std::string_view processPath) {
     if (resolved.empty()) return false;
     PathText file;
     ExtractProgramFile(processPath, file);
-    if (EqualNoCase(resolved, file.view())) return true;
+    if (EqualsNoCase(resolved, file.view())) return true;
     if (file.view().find('~') == std::string_view::npos) return false;
     PathText longForm;
     LongPathOf(file.view(), longForm);
-    return EqualNoCase(resolved, longForm.view());
+    return EqualsNoCase(resolved, longForm.view());
 }
 
 struct ProgramMatch {
@@ -199,7 +191,7 @@ bool MatchProgram(DWORD id, WORD, const char* processPath, void* context) {
     std::string_view process(processPath);
     if (process.empty()) return true;
     std::string_view bareName = process.substr(FileNameOffset(process));
-    if (EqualNoCase(match->path, bareName) || SameProgramFile(match->resolved.view(), process)) {
+    if (EqualsNoCase(match->path, bareName) || SameProgramFile(match->resolved.view(), process)) {
         match->processId = id;
         return false;
     }

@@ -22,18 +22,18 @@ bool EnsureFolder(const char* path) {
 
 }  // namespace
 
-int ProgramFolder(char* out, size_t size) {
+int ProgramFolder(TextBuffer out) {
     char module[kModulePathSize];
     DWORD n = GetModuleFileNameA(nullptr, module, DWORD(kModulePathSize));
-    if (n == 0 || n >= kModulePathSize) return int(CopyBounded(out, size, {}));
+    if (n == 0 || n >= kModulePathSize) return int(out.assign({}));
     std::string_view path(module, n);
     size_t slash = path.rfind('\\');
     std::string_view folder = slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
     if (folder.size() >= MAX_PATH) folder = {};  // does not fit any path buffer: unusable
-    return int(CopyBounded(out, size, folder));
+    return int(out.assign(folder));
 }
 
-int DataFolder(char* out, size_t size) {
+int DataFolder(TextBuffer out) {
     FixedText<MAX_PATH> appData, data, vault;
     bool ok = RegReadString(kShellFoldersKey, "AppData", HKEY_CURRENT_USER, appData) > 0 &&
               appData.size() + 16 < MAX_PATH;  // room for "\Sentrivox\vault"
@@ -44,18 +44,18 @@ int DataFolder(char* out, size_t size) {
         vault.append("\\vault");
         ok = EnsureFolder(data.c_str()) && EnsureFolder(vault.c_str());
     }
-    if (!ok) return ProgramFolder(out, size);
-    return int(CopyBounded(out, size, data.view()));
+    if (!ok) return ProgramFolder(out);
+    return int(out.assign(data.view()));
 }
 
-int VaultFolder(char* out, size_t size) {
+int VaultFolder(TextBuffer out) {
     FixedText<MAX_PATH> vault;
-    if (DataFolder(vault) == 0 || vault.size() + 6 >= MAX_PATH) return int(CopyBounded(out, size, {}));
+    if (DataFolder(vault) == 0 || vault.size() + 6 >= MAX_PATH) return int(out.assign({}));
     vault.append("\\vault");
-    return int(CopyBounded(out, size, vault.view()));
+    return int(out.assign(vault.view()));
 }
 
-int NoteFilePath(std::string_view commandLine, char* out, size_t size) {
+int NoteFilePath(std::string_view commandLine, TextBuffer out) {
     FixedText<MAX_PATH> file, noteName, leaf;
     ExtractProgramFile(commandLine, file);
     NoteName(file.view().substr(FileNameOffset(file.view())), noteName);
@@ -67,20 +67,20 @@ int NoteFilePath(std::string_view commandLine, char* out, size_t size) {
     if (ProgramFolder(folder) > 0 && folder.size() + leaf.size() < MAX_PATH) {
         path = folder.view();
         path.append(leaf.view());
-        if (FileExists(path.view())) return int(CopyBounded(out, size, path.view()));
+        if (FileExists(path.view())) return int(out.assign(path.view()));
     }
-    if (DataFolder(folder) == 0 || folder.size() + leaf.size() >= MAX_PATH) return int(CopyBounded(out, size, {}));
+    if (DataFolder(folder) == 0 || folder.size() + leaf.size() >= MAX_PATH) return int(out.assign({}));
     path = folder.view();
     path.append(leaf.view());
-    return int(CopyBounded(out, size, path.view()));
+    return int(out.assign(path.view()));
 }
 
-int UserProfileName(char* out, size_t size) {
+int UserProfileName(TextBuffer out) {
     char profile[MAX_PATH];
     DWORD n = GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return int(CopyBounded(out, size, {}));
+    if (n == 0 || n >= MAX_PATH) return int(out.assign({}));
     std::string_view path(profile, n);
     while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
     std::string_view name = path.substr(FileNameOffset(path));
-    return int(CopyBounded(out, size < kUserNameMax + 1 ? size : kUserNameMax + 1, name));
+    return int(out.assign(name.substr(0, kUserNameMax)));
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/text_helpers.h"
 #include "base/windows_version.h"
 
 namespace {
@@ -111,15 +112,14 @@ int RegReadStringRaw(HKEY key, std::string_view name, FixedText<1024>& out) {
     return int(out.size());
 }
 
-int RegReadString(std::string_view subkey, std::string_view name, HKEY root, char* out, size_t outSize) {
-    if (out && outSize) out[0] = '\0';
-    if (!out || outSize == 0) return 0;
+int RegReadString(std::string_view subkey, std::string_view name, HKEY root, TextBuffer out) {
+    out.clear();
     UniqueHkey key = RegOpenForRead(root, subkey);
     if (!key) return 0;
     FixedText<1024> text;
     int len = RegReadStringRaw(key.get(), name, text);
-    if (len <= 0 || size_t(len) > outSize - 1) return 0;
-    CopyBounded(out, outSize, text.view());
+    if (len <= 0 || size_t(len) > out.capacity() - 1) return 0;
+    out.assign(text.view());
     return len;
 }
 
@@ -191,9 +191,7 @@ void WinIniRemove(std::string_view entry, std::string_view name) {
     while (true) {
         size_t semi = rest.find(';');
         std::string_view part = rest.substr(0, semi);
-        bool drop = Trim(part).size() == Trim(name).size() &&
-                    CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, Trim(part).data(), int(Trim(part).size()),
-                                   Trim(name).data(), int(Trim(name).size())) == CSTR_EQUAL;
+        bool drop = EqualsNoCase(Trim(part), Trim(name));
         if (!drop && !part.empty()) {
             if (!kept.empty()) kept += ';';
             kept += part;

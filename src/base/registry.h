@@ -29,11 +29,7 @@ bool RegKeyExists(HKEY root, std::string_view subkey);
 // Reads a text value (an empty name reads the default value). REG_EXPAND_SZ is
 // expanded; a REG_DWORD reads as empty. A missing value, or a text that does not
 // fit in outSize - 1 characters, leaves out empty and returns 0; otherwise the length.
-int RegReadString(std::string_view subkey, std::string_view name, HKEY root, char* out, size_t outSize);
-template <size_t N>
-int RegReadString(std::string_view subkey, std::string_view name, HKEY root, FixedText<N>& out) {
-    return RegReadString(subkey, name, root, out.data(), N);
-}
+int RegReadString(std::string_view subkey, std::string_view name, HKEY root, TextBuffer out);
 // Reads a text value whole (up to 1023 characters) without refusing long ones,
 // for the callers that cut instead. Returns the length; 0 when missing.
 int RegReadStringRaw(HKEY key, std::string_view name, FixedText<1024>& out);

@@ -89,10 +89,9 @@ HRESULT CreateShortcut(std::string_view shortcutPath, std::string_view workingFo
     return persist->Save(file.text, TRUE);
 }
 
-HRESULT ReadShortcut(std::string_view shortcutPath, char* target, size_t targetSize, char* description,
-                     size_t descriptionSize) {
-    CopyBounded(target, targetSize, "");
-    CopyBounded(description, descriptionSize, "");
+HRESULT ReadShortcut(std::string_view shortcutPath, TextBuffer target, TextBuffer description) {
+    target.clear();
+    description.clear();
     WidePath file(shortcutPath);
     if (!file.ok) return kPathTooLong;
     ErrorModeScope noCriticalErrorBoxes;
@@ -107,14 +106,10 @@ HRESULT ReadShortcut(std::string_view shortcutPath, char* target, size_t targetS
     hr = link->Resolve(nullptr, kShortcutResolveFlags);
     if (hr == S_OK && TargetIsMissing(link.get())) hr = S_FALSE;
     if (hr == S_OK) {
-        if (description && descriptionSize > 0) {
-            hr = link->GetDescription(description, int(ShellSize(descriptionSize)));
-            description[descriptionSize - 1] = '\0';
-        }
-        if (target && targetSize > 0) {
-            hr = link->GetPath(target, int(ShellSize(targetSize)), nullptr, SLGP_SHORTPATH);
-            target[targetSize - 1] = '\0';
-        }
+        hr = link->GetDescription(description.data(), int(ShellSize(description.capacity())));
+        description.data()[description.capacity() - 1] = '\0';
+        hr = link->GetPath(target.data(), int(ShellSize(target.capacity())), nullptr, SLGP_SHORTPATH);
+        target.data()[target.capacity() - 1] = '\0';
     }
     return hr;
 }

@@ -22,12 +22,7 @@ HRESULT CreateShortcut(std::string_view shortcutPath, std::string_view workingFo
 // Reads a shortcut's target (short path) and description. A shortcut whose
 // target cannot be found reads with both empty and returns S_FALSE (or
 // another success code than S_OK): what a list shows for it is the list's.
-HRESULT ReadShortcut(std::string_view shortcutPath, char* target, size_t targetSize,
-                     char* description, size_t descriptionSize);
-template <size_t N, size_t M>
-HRESULT ReadShortcut(std::string_view shortcutPath, FixedText<N>& target, FixedText<M>& description) {
-    return ReadShortcut(shortcutPath, target.data(), N, description.data(), M);
-}
+HRESULT ReadShortcut(std::string_view shortcutPath, TextBuffer target, TextBuffer description);
 
 // Writes an Internet shortcut (.url) to the address.
 HRESULT CreateInternetShortcut(std::string_view url, std::string_view shortcutPath);

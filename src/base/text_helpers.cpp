@@ -72,6 +72,11 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareNoCase(a, b) == 0;
 }
 
+size_t FindNoCase(std::string_view text, std::string_view needle) {
+    if (needle.empty() || needle.size() > text.size()) return std::string_view::npos;
+    return FoldCase(text).find(FoldCase(needle));
+}
+
 bool ContainsNoCase(std::string_view text, std::string_view needle) {
     if (text.empty() || needle.empty()) return false;
     if (text.size() > kContainsMaxText || needle.size() > text.size()) return false;
@@ -85,31 +90,32 @@ int FileNameOffset(std::string_view path) {
     return slash == std::string_view::npos ? 0 : int(slash + 1);
 }
 
-size_t SkipLeadingSpaces(std::string_view text, char* out, size_t size) {
+size_t SkipLeadingSpaces(std::string_view text, TextBuffer out) {
     size_t first = text.find_first_not_of(" \t");
-    return CopyBounded(out, size, first == std::string_view::npos ? std::string_view() : text.substr(first));
+    return out.assign(first == std::string_view::npos ? std::string_view() : text.substr(first));
 }
 
-size_t ExtensionOf(std::string_view text, char* out, size_t size) {
+size_t ExtensionOf(std::string_view text, TextBuffer out) {
     size_t dot = text.find('.');
-    return CopyBounded(out, size, dot == std::string_view::npos ? std::string_view() : text.substr(dot));
+    return out.assign(dot == std::string_view::npos ? std::string_view() : text.substr(dot));
 }
 
-size_t NoteName(std::string_view text, char* out, size_t size) {
-    return CopyMapped(text, out, size, [](char c) { return c == '=' ? ':' : c; });
+size_t NoteName(std::string_view text, TextBuffer out) {
+    return CopyMapped(text, out.data(), out.capacity(), [](char c) { return c == '=' ? ':' : c; });
 }
 
-size_t StripQuotes(std::string_view text, char* out, size_t size) {
-    if (size > kStripQuotesMax + 1) size = kStripQuotesMax + 1;
-    return CopyMapped(text, out, size, [](char c) { return c == '"' ? '\0' : c; });
+size_t StripQuotes(std::string_view text, TextBuffer out) {
+    size_t size = out.capacity() > kStripQuotesMax + 1 ? kStripQuotesMax + 1 : out.capacity();
+    return CopyMapped(text, out.data(), size, [](char c) { return c == '"' ? '\0' : c; });
 }
 
-size_t CommaToBlank(std::string_view text, size_t count, char* out, size_t size) {
-    return CopyMapped(text.substr(0, count), out, size, [](char c) { return c == ',' ? ' ' : c; });
+size_t CommaToBlank(std::string_view text, size_t count, TextBuffer out) {
+    return CopyMapped(text.substr(0, count), out.data(), out.capacity(), [](char c) { return c == ',' ? ' ' : c; });
 }
 
-size_t UrlEscape(std::string_view text, char* out, size_t size) {
-    if (!out || size == 0) return 0;
+size_t UrlEscape(std::string_view text, TextBuffer buffer) {
+    char* out = buffer.data();
+    const size_t size = buffer.capacity();
     size_t n = 0;
     for (char c : text) {
         if (c == ' ') {
@@ -126,7 +132,7 @@ size_t UrlEscape(std::string_view text, char* out, size_t size) {
     return n;
 }
 
-size_t FormatThousands(long long number, char* out, size_t size) {
+size_t FormatThousands(long long number, TextBuffer out) {
     // Digits are produced from the right; 19 digits, 6 commas and a sign fit in 32.
     char buf[32];
     size_t pos = sizeof(buf);
@@ -140,7 +146,7 @@ size_t FormatThousands(long long number, char* out, size_t size) {
         ++digits;
     } while (value);
     if (number < 0) buf[--pos] = '-';
-    return CopyBounded(out, size, std::string_view(buf + pos, sizeof(buf) - pos));
+    return out.assign(std::string_view(buf + pos, sizeof(buf) - pos));
 }
 
 std::string FillFirstString(std::string_view pattern, std::string_view argument) {

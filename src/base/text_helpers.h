@@ -1,5 +1,4 @@
-// Small text helpers shared by every page: case-blind comparison and
-// containment, file-name parts and the copies that turn one character into
+// Small text helpers shared by every page: case-blind comparison and search, file-name parts and the copies that turn one character into
 // another. Every copy is bounded to the caller's buffer (size counts the
 // terminator) and always terminated.
 //
@@ -9,8 +8,8 @@
 // and the upper-cased texts compare byte by byte as unsigned values, their
 // lengths included. Nothing is ignored or treated as equal to another
 // character, unlike the locale's collation. FoldCase, EqualsNoCase,
-// CompareNoCase and ContainsNoCase all follow it, so that a name one of them
-// finds, the others find too.
+// CompareNoCase, FindNoCase and ContainsNoCase all follow it, so that a name
+// one of them finds, the others find too.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +30,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // Below, at or above 0 as a orders before, with or after b without regard to
 // case; a text that begins another comes first. The order of the list pages.
 int CompareNoCase(std::string_view a, std::string_view b);
+// The position of the first needle in text without regard to case; npos when
+// there is none or the needle is empty.
+size_t FindNoCase(std::string_view text, std::string_view needle);
 // True when needle occurs in text, compared without regard to case.
 // Empty arguments and texts over 772 characters give false.
 bool ContainsNoCase(std::string_view text, std::string_view needle);
@@ -38,28 +40,21 @@ bool ContainsNoCase(std::string_view text, std::string_view needle);
 int FileNameOffset(std::string_view path);
 
 // The text from its first non-blank character.
-size_t SkipLeadingSpaces(std::string_view text, char* out, size_t size);
+size_t SkipLeadingSpaces(std::string_view text, TextBuffer out);
 // The text from its first '.' (dot included); empty when there is no dot.
-size_t ExtensionOf(std::string_view text, char* out, size_t size);
+size_t ExtensionOf(std::string_view text, TextBuffer out);
 // Copy with every '=' turned into ':' (note file names, approved baselines).
-size_t NoteName(std::string_view text, char* out, size_t size);
+size_t NoteName(std::string_view text, TextBuffer out);
 // Copy with every double quote removed, 512 characters at most. Returns the length written.
-size_t StripQuotes(std::string_view text, char* out, size_t size);
+size_t StripQuotes(std::string_view text, TextBuffer out);
 // The first count characters with every ',' turned into a blank.
-size_t CommaToBlank(std::string_view text, size_t count, char* out, size_t size);
+size_t CommaToBlank(std::string_view text, size_t count, TextBuffer out);
 // Each blank becomes "%20" and each '&' becomes '+'. The copy ends where a
 // "%20" would not fit whole, so a cut never leaves half an escape.
-size_t UrlEscape(std::string_view text, char* out, size_t size);
+size_t UrlEscape(std::string_view text, TextBuffer out);
 // The decimal number with a comma between groups of three digits (1,234,567).
-size_t FormatThousands(long long number, char* out, size_t size);
+size_t FormatThousands(long long number, TextBuffer out);
 // The text with its first "%s" replaced by argument; other '%' marks stay as
 // they are, so that a text override cannot ask for arguments that are not there.
 std::string FillFirstString(std::string_view pattern, std::string_view argument);
 
-template <size_t N> size_t SkipLeadingSpaces(std::string_view t, FixedText<N>& o) { return SkipLeadingSpaces(t, o.data(), N); }
-template <size_t N> size_t ExtensionOf(std::string_view t, FixedText<N>& o) { return ExtensionOf(t, o.data(), N); }
-template <size_t N> size_t NoteName(std::string_view t, FixedText<N>& o) { return NoteName(t, o.data(), N); }
-template <size_t N> size_t StripQuotes(std::string_view t, FixedText<N>& o) { return StripQuotes(t, o.data(), N); }
-template <size_t N> size_t CommaToBlank(std::string_view t, size_t count, FixedText<N>& o) { return CommaToBlank(t, count, o.data(), N); }
-template <size_t N> size_t UrlEscape(std::string_view t, FixedText<N>& o) { return UrlEscape(t, o.data(), N); }
-template <size_t N> size_t FormatThousands(long long n, FixedText<N>& o) { return FormatThousands(n, o.data(), N); }

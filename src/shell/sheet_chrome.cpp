@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "base/text_helpers.h"
 #include "res/resource_ids.h"
 #include "shell/app_state.h"
 #include "shell/list_store.h"
@@ -86,7 +87,7 @@ HWND FindSheetButtonByText(HWND sheet, const char* text) {
     for (HWND child = GetWindow(sheet, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char cls[32], caption[64];
         GetClassNameA(child, cls, sizeof(cls));
-        if (lstrcmpiA(cls, "Button") != 0) continue;
+        if (!EqualsNoCase(cls, "Button")) continue;
         GetWindowTextA(child, caption, sizeof(caption));
         if (lstrcmpA(caption, text) == 0) return child;
     }
@@ -301,7 +302,7 @@ void TrackButtonHover(HWND page, POINT point) {
     HWND child = ChildWindowFromPointEx(page, point, CWP_SKIPINVISIBLE);
     char cls[16] = {};
     if (child && child != page) GetClassNameA(child, cls, sizeof(cls));
-    bool overButton = child && child != page && lstrcmpiA(cls, "Button") == 0 &&
+    bool overButton = child && child != page && EqualsNoCase(cls, "Button") &&
                       (GetWindowLongPtrA(child, GWL_STYLE) & 1);
     if (overButton) {
         s.hotColour = kHotColour;

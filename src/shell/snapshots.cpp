@@ -158,8 +158,8 @@ bool RecordSystemFile(std::string_view name, std::string_view path, std::string_
     RegWriteString(HKEY_LOCAL_MACHINE, key, "Type", "0");
     if (!comment.empty()) RegWriteString(HKEY_CURRENT_USER, key, "Comment", comment);
     RegWriteString(HKEY_LOCAL_MACHINE, key, "Location", path);
-    char folder[MAX_PATH];
-    if (DataFolder(folder, sizeof(folder)) <= 0) return false;
-    std::string copy = std::string(folder) + "\\" + std::string(name);
+    FixedText<MAX_PATH> folder;
+    if (DataFolder(folder) <= 0) return false;
+    std::string copy = std::string(folder.view()) + "\\" + std::string(name);
     return CopyFileA(std::string(path).c_str(), copy.c_str(), FALSE) != FALSE;
 }

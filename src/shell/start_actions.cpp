@@ -36,9 +36,9 @@ constexpr const char* kSavedPlacements[] = {
 std::string ProgramSubkey(std::string_view name) { return std::string(kProgramKey) + "\\" + std::string(name); }
 
 void RunRegRepair() {
-    char folder[MAX_PATH];
-    if (DataFolder(folder, sizeof(folder)) <= 0) return;
-    std::string file = std::string(folder) + "\\temp.reg";
+    FixedText<MAX_PATH> folder;
+    if (DataFolder(folder) <= 0) return;
+    std::string file = std::string(folder.view()) + "\\temp.reg";
     if (!FileExists(file)) return;
     char command[MAX_PATH + 32];
     std::snprintf(command, sizeof(command), "regedit /s %s", file.c_str());
@@ -69,7 +69,7 @@ WORD LanguageIdOf(const char* code) {
         {"sq", 28}, {"tr", 31}, {"ar", 1}, {"fi", 11}, {"cn", 4},
     };
     for (const auto& language : kLanguages)
-        if (lstrcmpiA(code, language.code) == 0) return language.id;
+        if (EqualsNoCase(code, language.code)) return language.id;
     return 0;
 }
 
@@ -111,9 +111,9 @@ void RecordSystemFilesOnce() {
     FixedText<260> recorded;
     if (RegReadString(sysfiles, "", HKEY_LOCAL_MACHINE, recorded) > 0) return;
     RegCreateForWrite(HKEY_LOCAL_MACHINE, sysfiles);
-    char hosts[MAX_PATH];
-    HostsFilePath(hosts, sizeof(hosts));
-    RecordSystemFile("HOSTS", hosts, "HOST file can be used to protect or redirect domain access.");
+    FixedText<MAX_PATH> hosts;
+    HostsFilePath(hosts);
+    RecordSystemFile("HOSTS", hosts.view(), "HOST file can be used to protect or redirect domain access.");
     RecordSystemFile("Autoexec.bat", "C:\\autoexec.bat", "Runs at system boot time at command level.");
     RecordSystemFile("Config.sys", "C:\\Config.sys", "Used at system boot time at command level.");
     RegWriteString(HKEY_LOCAL_MACHINE, sysfiles, "", TodayText().view());

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/text_helpers.h"
 #include "shell/app_state.h"
 #include "base/fixed_text.h"
 #include "base/unique_resource.h"
@@ -20,9 +21,7 @@ constexpr DWORD kWininitMaxBytes = 1u << 20;
 bool IsSectionHeader(std::string_view line) {
     while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-    return line.size() == kRenameSection.size() &&
-           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, line.data(), int(line.size()), kRenameSection.data(),
-                          int(kRenameSection.size())) == CSTR_EQUAL;
+    return EqualsNoCase(line, kRenameSection);
 }
 
 // The text with entry placed right after the [rename] header, or a new

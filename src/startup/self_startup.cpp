@@ -47,9 +47,9 @@ bool SelfStartupPresent() {
 
 bool SetSelfStartup(bool on) {
     if (on) {
-        char folder[MAX_PATH] = {};
-        ProgramFolder(folder, sizeof(folder));
-        std::string command = std::string(folder) + "\\sentrivox.exe -expressboot";
+        FixedText<MAX_PATH> folder;
+        ProgramFolder(folder);
+        std::string command = std::string(folder.view()) + "\\sentrivox.exe -expressboot";
         if (!RegWriteString(HKEY_LOCAL_MACHINE, kMachineRunKey, LoadTextString(2, 64), command)) return false;
         g_app.monitorAutoStart = true;
         RecordStartupChange(command, 1);

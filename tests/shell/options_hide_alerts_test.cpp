@@ -8,7 +8,7 @@
 #include "shell/options.h"
 #include "base/registry.h"
 #include "support/box_answerer.h"
-#include "stored_options_fixture.h"
+#include "shell/stored_options_fixture.h"
 
 namespace {
 
@@ -111,9 +111,9 @@ TEST_F(HideAlerts, ClicksChangeTheRowsOption) {
         Click(dialog, IDC_ALERT_RUNONCE);
     });
     EXPECT_EQ(OptionValue("HideRunOnce"), 1);
-    char stored[8] = {};
-    RegReadString(kOptionsKey, "HideStartup", HKEY_CURRENT_USER, stored, sizeof(stored));
-    EXPECT_STREQ(stored, "") << "the caller writes the options back";
+    FixedText<8> stored;
+    RegReadString(kOptionsKey, "HideStartup", HKEY_CURRENT_USER, stored);
+    EXPECT_STREQ(stored.c_str(), "") << "the caller writes the options back";
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "support/dialog_actions.h"
-#include "page_host.h"
+#include "shell/page_host.h"
 #include "res/options_ids.h"
 #include "res/resource_ids.h"
 #include "shell/explorer_verb.h"
@@ -43,9 +43,9 @@ protected:
         for (const auto& [name, value] : options) RegWriteString(HKEY_CURRENT_USER, kOptionsKey, name, value);
     }
     static std::string Stored(const char* name) {
-        char text[32] = {};
-        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text, sizeof(text));
-        return text;
+        FixedText<32> text;
+        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text);
+        return std::string(text.view());
     }
     PageHost& Open() {
         host_ = std::make_unique<PageHost>(IDD_PAGE_OPTIONS, OptionsPageProc);
@@ -157,7 +157,7 @@ TEST_F(OptionsPage, AllowingPlusInfoThanksTheUser) {
     page.Click(IDC_OPT_PLUS_INFO);
     watch.Stop();
     EXPECT_TRUE(watch.seen());
-    EXPECT_NE(text.find("Thank you for your support."), std::string::npos) << text;
+    EXPECT_NE(text.find("Thank you for your support."), std::string::npos) << text.c_str();
     EXPECT_EQ(Stored("PlusFormat"), "1");
 
     testsupport::BoxAnswerer none([](HWND box) { Press(box, IDOK); }, 500);

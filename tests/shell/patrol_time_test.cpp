@@ -6,8 +6,8 @@
 #include <string>
 
 #include "support/dialog_actions.h"
-#include "page_host.h"
-#include "stored_options_fixture.h"
+#include "shell/page_host.h"
+#include "shell/stored_options_fixture.h"
 #include "res/options_ids.h"
 #include "res/resource_ids.h"
 #include "shell/frame_page.h"

@@ -27,8 +27,8 @@ protected:
         LoadOptions();
     }
     static std::string Stored(const char* name) {
-        char text[32] = {};
-        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text, sizeof(text));
-        return text;
+        FixedText<32> text;
+        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text);
+        return std::string(text.view());
     }
 };

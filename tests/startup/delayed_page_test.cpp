@@ -21,9 +21,9 @@
 #include "startup/delayed/delay_values.h"
 #include "startup/delayed_page.h"
 #include "startup/delayed/delayed_launch.h"
-#include "delayed_test_support.h"
+#include "startup/delayed_test_support.h"
 #include "support/box_answerer.h"
-#include "startup_change_fixture.h"
+#include "startup/startup_change_fixture.h"
 #include "support/test_files.h"
 #include "base/windows_version.h"
 

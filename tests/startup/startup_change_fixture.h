@@ -126,10 +126,9 @@ private:
 };
 
 inline std::string ShellFolder(HKEY root, const char* name) {
-    char folder[MAX_PATH] = {};
-    RegReadString("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name, root, folder,
-                  sizeof(folder));
-    return folder;
+    FixedText<MAX_PATH> folder;
+    RegReadString("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name, root, folder);
+    return std::string(folder.view());
 }
 
 inline std::string RunKeyPath(int type) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/key_values.h"
 #include "res/resource_ids.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
@@ -15,12 +16,6 @@
 namespace {
 
 constexpr int kSecondsPerMinute = 60;
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
-               CSTR_EQUAL;
-}
 
 }  // namespace
 
@@ -80,18 +75,16 @@ bool FindDelayEntryName(HKEY hive, std::string_view path, FixedText<MAX_PATH>& n
     // the stored name that reads as this one.
     UniqueHkey key = RegOpenForRead(hive, kDelayKey);
     if (!key) return false;
-    for (DWORD index = 0;; ++index) {
-        char valueName[MAX_PATH];
-        DWORD length = sizeof(valueName);
-        LONG rc = RegEnumValueA(key.get(), index, valueName, &length, nullptr, nullptr, nullptr, nullptr);
-        if (rc == ERROR_MORE_DATA) continue;  // too long to be a listed entry
-        if (rc != ERROR_SUCCESS) break;
-        std::string_view stored(valueName, length);
+    KeyValueReader reader(key.get());
+    KeyValue value;
+    while (reader.Next(value)) {
+        if (value.name.size() >= MAX_PATH) continue;  // too long to be a listed entry
+        std::string_view stored = value.name;
         FixedText<MAX_PATH> plain, shown;
         StripQuotes(stored, plain);
         if (plain.size() >= 4) LongPathOf(plain.view(), shown);
         else shown = plain.view();
-        if (EqualNoCase(shown.view(), path) || EqualNoCase(plain.view(), path)) {
+        if (EqualsNoCase(shown.view(), path) || EqualsNoCase(plain.view(), path)) {
             name = stored;
             return true;
         }

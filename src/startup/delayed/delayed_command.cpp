@@ -1,5 +1,6 @@
 #include "startup/delayed/delayed_command.h"
 
+#include "base/text_helpers.h"
 #include "base/unique_resource.h"
 #include "base/command_line.h"
 #include "base/file_search.h"
@@ -12,9 +13,7 @@ constexpr std::string_view kRundll32 = "RUNDLL32.EXE";
 size_t AfterRundll32(std::string_view command) {
     if (command.size() < kRundll32.size()) return std::string_view::npos;
     for (size_t at = 0; at + kRundll32.size() <= command.size(); ++at) {
-        if (CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, command.data() + at, int(kRundll32.size()),
-                           kRundll32.data(), int(kRundll32.size())) == CSTR_EQUAL)
-            return at + kRundll32.size();
+        if (EqualsNoCase(command.substr(at, kRundll32.size()), kRundll32)) return at + kRundll32.size();
     }
     return std::string_view::npos;
 }
@@ -87,9 +86,7 @@ FixedText<MAX_PATH> PathAsOnDisk(std::string_view path) {
         if (!UniqueFindHandle(FindFirstFileA(probe.c_str(), &found))) return original;
         std::string_view name(found.cFileName, BoundedLength(found.cFileName, sizeof(found.cFileName)));
         // The long name only: a short name given in the path stays short.
-        bool same = name.size() == end - at &&
-                    CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, name.data(), int(name.size()),
-                                   path.data() + at, int(end - at)) == CSTR_EQUAL;
+        bool same = EqualsNoCase(name, path.substr(at, end - at));
         spelt += '\\';
         spelt += same ? name : path.substr(at, end - at);
         at = end + 1;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/key_values.h"
 #include "res/resource_ids.h"
 #include "shell/list_store.h"
 #include "shell/messages.h"
@@ -40,14 +41,10 @@ std::vector<FixedText<MAX_PATH>> DelayedNames(HKEY hive) {
     std::vector<FixedText<MAX_PATH>> names;
     UniqueHkey key = RegOpenForRead(hive, kDelayKey);
     if (!key) return names;
-    for (DWORD index = 0;; ++index) {
-        char name[MAX_PATH];
-        DWORD length = sizeof(name);
-        LONG rc = RegEnumValueA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (rc == ERROR_MORE_DATA) continue;
-        if (rc != ERROR_SUCCESS) break;
-        if (length > 0) names.emplace_back(std::string_view(name, length));
-    }
+    KeyValueReader reader(key.get());
+    KeyValue value;
+    while (reader.Next(value))
+        if (!value.name.empty() && value.name.size() < MAX_PATH) names.emplace_back(value.name);
     return names;
 }
 

@@ -63,10 +63,7 @@ INT_PTR CALLBACK ConfirmProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 std::string MicrosoftFileNote(std::string_view name) {
-    std::string text = LoadTextString(IDS_MICROSOFT_SYSTEM_FILE);
-    size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, name);
-    return text;
+    return FillFirstString(LoadTextString(IDS_MICROSOFT_SYSTEM_FILE), name);
 }
 
 bool ConfirmSystemFile(HWND owner, const ListRow& item) {

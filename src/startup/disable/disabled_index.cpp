@@ -1,5 +1,6 @@
 #include "startup/disable/disabled_index.h"
 
+#include "base/text_helpers.h"
 #include "shell/app_state.h"
 #include "shell/list_store.h"
 #include "shell/options.h"
@@ -12,12 +13,6 @@ namespace {
 
 // Value names longer than this are no titles of ours.
 constexpr size_t kTitleNameLimit = 255;
-
-std::string FoldCase(std::string_view text) {
-    std::string folded(text);
-    if (!folded.empty()) CharUpperBuffA(folded.data(), DWORD(folded.size()));
-    return folded;
-}
 
 long TypeOfValue(const KeyValue& value) {
     if (value.isText) return ParseOptionText(value.text);  // decimal text, as "%d" wrote it

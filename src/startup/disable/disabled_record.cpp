@@ -1,9 +1,10 @@
 #include "startup/disable/disabled_record.h"
 
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "base/key_values.h"
+#include "base/text_helpers.h"
 #include "shell/options.h"
 #include "base/unique_resource.h"
 #include "startup/disable/disabled_index.h"
@@ -17,12 +18,6 @@ constexpr int kMaxSameTitle = 99;
 std::string CommandKeyPath(int type) {
     const char* subkey = DisabledCommandKey(type);
     return subkey ? std::string(kDisabledStoreKey) + "\\" + subkey : std::string();
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
-               CSTR_EQUAL;
 }
 
 bool ReadOrigin(std::string_view name, FixedText<MAX_PATH>& out) {
@@ -39,16 +34,13 @@ std::vector<std::string> OriginNamesOf(std::string_view title) {
     UniqueHkey key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDisabledOriginKey, 0, KEY_READ | kStoreView, key.put()) != ERROR_SUCCESS)
         return names;
-    for (DWORD index = 0;; ++index) {
-        char name[256];
-        BYTE data[MAX_PATH];
-        DWORD nameSize = sizeof(name), dataSize = sizeof(data) - 1, type = 0;
-        LONG rc = RegEnumValueA(key.get(), index, name, &nameSize, nullptr, &type, data, &dataSize);
-        if (rc == ERROR_NO_MORE_ITEMS) break;
-        if (rc != ERROR_SUCCESS || type != REG_SZ) continue;  // too long or odd: no title of ours
-        data[dataSize] = 0;
-        const char* text = reinterpret_cast<const char*>(data);
-        if (EqualNoCase(std::string_view(text, strnlen(text, dataSize)), title)) names.emplace_back(name, nameSize);
+    KeyValueReader reader(key.get());
+    KeyValue value;
+    while (reader.Next(value)) {
+        // Too long or odd: no title of ours.
+        if (value.type != REG_SZ || value.name.size() >= StoredName::capacity() || value.text.size() >= MAX_PATH - 1)
+            continue;
+        if (EqualsNoCase(value.text, title)) names.emplace_back(value.name);
     }
     return names;
 }
@@ -99,7 +91,7 @@ bool FindDisabledRecord(std::string_view name, int type, DisabledRecord& out) {
 }
 
 bool FindDisabledEntry(std::string_view title, int type, DisabledRecord& out) {
-    if (FindDisabledRecord(title, type, out) && EqualNoCase(out.title.view(), title)) return true;
+    if (FindDisabledRecord(title, type, out) && EqualsNoCase(out.title.view(), title)) return true;
     if (type == 200) return false;  // shortcuts are found by their file, not by title
     for (const std::string& name : OriginNamesOf(title))
         if (FindDisabledRecord(name, type, out)) return true;
@@ -141,7 +133,7 @@ bool WriteDisabledRecord(const DisabledRecord& record) {
         return false;
     }
     std::string_view origin = record.type == 200 ? record.origin.view()
-                              : EqualNoCase(record.name.view(), record.title.view()) ? std::string_view()
+                              : EqualsNoCase(record.name.view(), record.title.view()) ? std::string_view()
                                                                                       : record.title.view();
     bool originOk = origin.empty()
                         ? DeleteRawValue(HKEY_LOCAL_MACHINE, kDisabledOriginKey, record.name.view(), kStoreView)

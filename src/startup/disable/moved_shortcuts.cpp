@@ -18,12 +18,6 @@ namespace {
 
 using Path = FixedText<MAX_PATH>;
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
-               CSTR_EQUAL;
-}
-
 bool IsFile(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -44,7 +38,7 @@ Path Canonical(std::string_view folder) {
 }
 
 bool SameFolder(std::string_view a, std::string_view b) {
-    return !a.empty() && !b.empty() && EqualNoCase(Canonical(a).view(), Canonical(b).view());
+    return !a.empty() && !b.empty() && EqualsNoCase(Canonical(a).view(), Canonical(b).view());
 }
 
 bool ParentIs(std::string_view file, std::string_view folder) {
@@ -200,7 +194,7 @@ bool DeleteStartupShortcut(std::string_view file) {
     // A shortcut can be made again from its target; a program or other file placed in the
     // folder itself would be gone for good, and removing an entry never deletes a program.
     std::string_view extension = ExtensionOfName(FileNameOf(target));
-    if (!IsInStartupFolder(target) || !(EqualNoCase(extension, ".lnk") || EqualNoCase(extension, ".pif")))
+    if (!IsInStartupFolder(target) || !(EqualsNoCase(extension, ".lnk") || EqualsNoCase(extension, ".pif")))
         return false;
     bool disabledCopy = IsInDisabledShortcutFolder(target);
     if (!DeleteFileForce(target) || IsFile(target)) return false;

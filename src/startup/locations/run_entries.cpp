@@ -2,18 +2,14 @@
 
 #include <string>
 
+#include "base/text_helpers.h"
 #include "shell/app_state.h"
 #include "startup/locations/location_types.h"
 #include "base/windows_version.h"
 
 namespace {
 
-bool SameCommand(const RawValue& a, const RawValue& b) {
-    std::string_view x = a.Text(), y = b.Text();
-    return x.size() == y.size() &&
-           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, x.data(), int(x.size()), y.data(), int(y.size())) ==
-               CSTR_EQUAL;
-}
+bool SameCommand(const RawValue& a, const RawValue& b) { return EqualsNoCase(a.Text(), b.Text()); }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "base/text_helpers.h"
 #include "res/resource_ids.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
@@ -20,21 +21,15 @@ namespace {
 
 enum class EntryKind { None, Shortcut, File };
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
-               CSTR_EQUAL;
-}
-
 EntryKind KindOf(std::string_view fileName) {
     // Explorer keeps the folder's own settings in desktop.ini; it starts nothing.
-    if (EqualNoCase(fileName, "desktop.ini")) return EntryKind::None;
+    if (EqualsNoCase(fileName, "desktop.ini")) return EntryKind::None;
     size_t dot = fileName.rfind('.');
     if (dot == std::string_view::npos) return EntryKind::None;
     std::string_view extension = fileName.substr(dot + 1);
-    if (EqualNoCase(extension, "lnk")) return EntryKind::Shortcut;
+    if (EqualsNoCase(extension, "lnk")) return EntryKind::Shortcut;
     for (std::string_view listed : {"exe", "pif", "ini"})
-        if (EqualNoCase(extension, listed)) return EntryKind::File;
+        if (EqualsNoCase(extension, listed)) return EntryKind::File;
     return EntryKind::None;
 }
 
@@ -87,7 +82,7 @@ void ScanStartupFolders() {
             if (RegReadString(kShellFoldersKey, name, root, folder) <= 0) continue;
             // Both hives may name the same folder; its entries are listed once.
             bool seen = false;
-            for (const auto& earlier : walked) seen = seen || EqualNoCase(earlier.view(), folder.view());
+            for (const auto& earlier : walked) seen = seen || EqualsNoCase(earlier.view(), folder.view());
             if (seen) continue;
             walked.push_back(folder);
             ListStartupFolderEntries(folder.view());

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text_helpers.h"
 #include "shell/app_state.h"
 #include "shell/list_store.h"
 #include "shell/options.h"
@@ -32,12 +33,6 @@ constexpr size_t kMinRunName = 2;
 constexpr size_t kMinRunCommand = 5;
 constexpr size_t kWinIniValueSize = 1024;
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
-               CSTR_EQUAL;
-}
-
 void AppendCommand(std::string_view title, std::string_view command, int type) {
     ListStoreAppend(title, command, {}, {}, type, NamesRundll32(command) ? 1 : 0);
 }
@@ -59,8 +54,8 @@ struct RunTableScan {
 
     // The same value read twice in a row is listed once.
     bool RepeatsPrevious(const RunText& name, const RunText& command) {
-        bool repeated = hasPrevious && EqualNoCase(name.view(), previousName.view()) &&
-                        EqualNoCase(command.view(), previousCommand.view());
+        bool repeated = hasPrevious && EqualsNoCase(name.view(), previousName.view()) &&
+                        EqualsNoCase(command.view(), previousCommand.view());
         previousName = name.view();
         previousCommand = command.view();
         hasPrevious = true;

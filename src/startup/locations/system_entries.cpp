@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/text_helpers.h"
 #include "base/fixed_text.h"
 #include "startup/locations/advanced_locations.h"
 #include "base/command_line.h"
@@ -11,12 +12,6 @@
 #include "base/raw_values.h"
 
 namespace {
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
-               CSTR_EQUAL;
-}
 
 const char* ShellObjectKey(int type) {
     switch (type) {
@@ -31,7 +26,7 @@ bool SameDll(std::string_view a, std::string_view b) {
     FixedText<MAX_PATH> longA, longB;
     LongPathOf(a, longA);
     LongPathOf(b, longB);
-    return EqualNoCase(a, b) || EqualNoCase(longA.view(), longB.view());
+    return EqualsNoCase(a, b) || EqualsNoCase(longA.view(), longB.view());
 }
 
 std::vector<std::string_view> SplitDllList(std::string_view list) {

@@ -29,12 +29,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
-               CSTR_EQUAL;
-}
-
 // The form a scan lists a piece in: no quotes, long path.
 FixedText<MAX_PATH> Listed(std::string_view text) {
     FixedText<MAX_PATH> unquoted, listed;
@@ -56,7 +50,7 @@ void ForEachPiece(std::string_view list, Visit visit) {
 
 bool HasPiece(std::string_view entry, std::string_view piece) {
     bool found = false;
-    ForEachPiece(ReadEntry(entry), [&](std::string_view p) { return found = EqualNoCase(p, Trim(piece)); });
+    ForEachPiece(ReadEntry(entry), [&](std::string_view p) { return found = EqualsNoCase(p, Trim(piece)); });
     return found;
 }
 
@@ -93,9 +87,9 @@ const char* WinIniEntryOf(int type) {
 bool PieceNames(std::string_view piece, std::string_view file) {
     std::string_view p = Trim(piece), wanted = Trim(file);
     if (p.empty() || wanted.empty()) return false;
-    if (EqualNoCase(p, wanted)) return true;
+    if (EqualsNoCase(p, wanted)) return true;
     // Listed forms are cut to a path's length: only pieces that fit whole compare by them.
-    return p.size() < MAX_PATH && wanted.size() < MAX_PATH && EqualNoCase(Listed(p).view(), Listed(wanted).view());
+    return p.size() < MAX_PATH && wanted.size() < MAX_PATH && EqualsNoCase(Listed(p).view(), Listed(wanted).view());
 }
 
 bool FindWinIniPiece(std::string_view entry, std::string_view file, WinIniPiece& piece) {

@@ -7,7 +7,7 @@
 #include "shell/list_store.h"
 #include "startup/disable/disable_or_enable.h"
 #include "startup/locations/startup_scanner.h"
-#include "startup_change_fixture.h"
+#include "startup/startup_change_fixture.h"
 
 using namespace changetest;
 

@@ -6,7 +6,7 @@
 #include "shell/list_store.h"
 #include "shell/load_text.h"
 #include "startup/locations/location_text.h"
-#include "scan_fixture.h"
+#include "startup/scan_fixture.h"
 
 using namespace scantest;
 

@@ -16,10 +16,10 @@ struct Windows64Flag {
 };
 
 std::string Locate(const std::string& path, bool* found = nullptr) {
-    char out[MAX_PATH];
-    bool ok = LocateProgramFolder(path, out, sizeof(out));
+    FixedText<MAX_PATH> out;
+    bool ok = LocateProgramFolder(path, out);
     if (found) *found = ok;
-    return out;
+    return std::string(out.view());
 }
 
 }  // namespace
@@ -81,13 +81,13 @@ TEST(SetFsRedirection, IsANoOpWithoutThe64BitFlag) {
 }
 
 TEST(FolderOfPath, CutsAtTheLastBackslash) {
-    char out[MAX_PATH];
-    EXPECT_EQ(FolderOfPath("C:\\a\\b\\c.exe", out, sizeof(out)), 6);
-    EXPECT_STREQ(out, "C:\\a\\b");
-    EXPECT_EQ(FolderOfPath("C:\\c.exe", out, sizeof(out)), 2);
-    EXPECT_STREQ(out, "C:");
-    EXPECT_EQ(FolderOfPath("c.exe", out, sizeof(out)), 0);
-    EXPECT_STREQ(out, "");
+    FixedText<MAX_PATH> out;
+    EXPECT_EQ(FolderOfPath("C:\\a\\b\\c.exe", out), 6);
+    EXPECT_STREQ(out.c_str(), "C:\\a\\b");
+    EXPECT_EQ(FolderOfPath("C:\\c.exe", out), 2);
+    EXPECT_STREQ(out.c_str(), "C:");
+    EXPECT_EQ(FolderOfPath("c.exe", out), 0);
+    EXPECT_STREQ(out.c_str(), "");
 }
 
 TEST(LocateProgramFolder, GivesTheFolderToShow) {
@@ -129,8 +129,8 @@ TEST(DeleteFileForce, DeletesReadOnlyFiles) {
 }
 
 TEST(HostsFilePath, IsUnderDriversEtcOnNt) {
-    char out[MAX_PATH];
-    HostsFilePath(out, sizeof(out));
+    FixedText<MAX_PATH> out;
+    HostsFilePath(out);
     ASSERT_TRUE(IsWindowsNT());
-    EXPECT_EQ(std::string(out), SystemFolderPath() + "\\drivers\\etc\\HOSTS");
+    EXPECT_EQ(std::string(out.view()), SystemFolderPath() + "\\drivers\\etc\\HOSTS");
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/app_path.h"
-#include "scan_fixture.h"
+#include "startup/scan_fixture.h"
 #include "support/test_files.h"
 
 using namespace scantest;
@@ -33,7 +33,7 @@ TEST(AppPathOf, FindsRegisteredPrograms) {
         EXPECT_FALSE(AppPathOf(name, found)) << name;
         EXPECT_TRUE(found.empty()) << name;
     }
-    char tiny[8];
-    EXPECT_FALSE(AppPathOf("sxtool.exe", tiny, sizeof(tiny)));  // a cut path would name another file
-    EXPECT_STREQ(tiny, "");
+    FixedText<8> tiny;
+    EXPECT_FALSE(AppPathOf("sxtool.exe", tiny));  // a cut path would name another file
+    EXPECT_STREQ(tiny.c_str(), "");
 }

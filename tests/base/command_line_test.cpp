@@ -10,10 +10,10 @@ namespace {
 constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
 std::string Extract(const std::string& commandLine) {
-    char out[260];
+    FixedText<260> out;
     int n = ExtractProgramFile(commandLine, out);
-    EXPECT_EQ(size_t(n), strlen(out));
-    return out;
+    EXPECT_EQ(size_t(n), strlen(out.c_str()));
+    return std::string(out.view());
 }
 
 struct StartupSplit {
@@ -21,9 +21,10 @@ struct StartupSplit {
 };
 
 StartupSplit Split(const std::string& commandLine) {
-    char file[260], parameters[1024];
-    ExtractStartupFile(commandLine, file, sizeof(file), parameters, sizeof(parameters));
-    return {file, parameters};
+    FixedText<260> file;
+    FixedText<1024> parameters;
+    ExtractStartupFile(commandLine, file, parameters);
+    return {std::string(file.view()), std::string(parameters.view())};
 }
 
 }  // namespace
@@ -69,10 +70,9 @@ TEST(ExtractProgramFile, StaysInsideItsBuffers) {
     std::string expanded = "\\SystemRoot\\" + std::string(700, 'b') + "\\x.exe";
     EXPECT_LE(Extract(expanded).size(), 259u);
 
-    char small[8];
-    EXPECT_EQ(ExtractProgramFile("C:\\Program Files\\Foo\\foo.exe", small, sizeof(small)), 7);
-    EXPECT_STREQ(small, "C:\\PROG");
-    EXPECT_EQ(ExtractProgramFile("C:\\x.exe", nullptr, 0), 0);
+    FixedText<8> small;
+    EXPECT_EQ(ExtractProgramFile("C:\\Program Files\\Foo\\foo.exe", small), 7);
+    EXPECT_STREQ(small.c_str(), "C:\\PROG");
 }
 
 TEST(NamesRundll32, FindsRundll32InAnyCase) {
@@ -117,11 +117,11 @@ TEST(ExtractStartupFile, GivesTheLongFormOfAnExistingFile) {
     EXPECT_EQ(Upper(split.file), Upper(longPath));
     EXPECT_EQ(split.parameters, "/tray");
 
-    char out[MAX_PATH];
-    LongPathOf(shortPath, out, sizeof(out));
-    EXPECT_EQ(Upper(out), Upper(longPath));
-    LongPathOf("C:\\no such\\file.exe", out, sizeof(out));
-    EXPECT_STREQ(out, "C:\\no such\\file.exe");
+    FixedText<MAX_PATH> out;
+    LongPathOf(shortPath, out);
+    EXPECT_EQ(Upper(out.c_str()), Upper(longPath));
+    LongPathOf("C:\\no such\\file.exe", out);
+    EXPECT_STREQ(out.c_str(), "C:\\no such\\file.exe");
 }
 
 TEST(ExtractStartupFile, RebuiltCommandIsWellFormedAndSplitsTheSame) {
@@ -148,9 +148,10 @@ TEST(ExtractStartupFile, RebuiltCommandIsWellFormedAndSplitsTheSame) {
 
 TEST(ExtractStartupFile, CutsLongInputToItsBuffers) {
     std::string longLine = "\"C:\\" + std::string(2000, 'p') + ".exe\" " + std::string(3000, 'q');
-    char file[260], parameters[64];
-    int n = ExtractStartupFile(longLine, file, sizeof(file), parameters, sizeof(parameters));
+    FixedText<260> file;
+    FixedText<64> parameters;
+    int n = ExtractStartupFile(longLine, file, parameters);
     EXPECT_LE(n, 259);
-    EXPECT_EQ(strlen(file), size_t(n));
-    EXPECT_LE(strlen(parameters), 63u);
+    EXPECT_EQ(strlen(file.c_str()), size_t(n));
+    EXPECT_LE(strlen(parameters.c_str()), 63u);
 }

@@ -16,9 +16,9 @@
 #include "startup/delayed/delayed_programs.h"
 #include "base/shortcuts.h"
 #include "startup/locations/startup_scanner.h"
-#include "delayed_test_support.h"
+#include "startup/delayed_test_support.h"
 #include "support/box_answerer.h"
-#include "startup_change_fixture.h"
+#include "startup/startup_change_fixture.h"
 #include "support/test_files.h"
 
 using namespace changetest;
@@ -186,12 +186,13 @@ TEST_F(DelayMoveTest, StartupFolderShortcutIsMadeAgainWhereItWas) {
     EXPECT_EQ(Upper(std::string(delayed->detail.view())), Upper(shortcut));
     ASSERT_TRUE(RestoreDelayed(*delayed));
     ASSERT_TRUE(IsFile(shortcut));
-    char restoredTarget[MAX_PATH] = {}, description[1024] = {};
+    FixedText<MAX_PATH> restoredTarget;
+    FixedText<1024> description;
     CoInitialize(nullptr);
-    ReadShortcut(shortcut, restoredTarget, sizeof(restoredTarget), description, sizeof(description));
+    ReadShortcut(shortcut, restoredTarget, description);
     CoUninitialize();
     char longTarget[MAX_PATH] = {};
-    GetLongPathNameA(restoredTarget, longTarget, MAX_PATH);
+    GetLongPathNameA(restoredTarget.c_str(), longTarget, MAX_PATH);
     EXPECT_EQ(Upper(longTarget), Upper(target));
     EXPECT_TRUE(DelayValueNames(HKEY_CURRENT_USER).empty());
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/clsid_server.h"
-#include "scan_fixture.h"
+#include "startup/scan_fixture.h"
 
 using namespace scantest;
 

@@ -3,7 +3,7 @@
 #include "shell/list_store.h"
 #include "base/registry.h"
 #include "startup/disable/disabled_index.h"
-#include "scan_fixture.h"
+#include "startup/scan_fixture.h"
 #include "support/registry_fixture.h"
 
 using namespace scantest;

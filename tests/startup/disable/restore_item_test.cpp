@@ -5,7 +5,7 @@
 #include <string>
 
 #include "startup/disable/restore_item.h"
-#include "startup_change_fixture.h"
+#include "startup/startup_change_fixture.h"
 
 using namespace changetest;
 

@@ -5,7 +5,7 @@
 
 #include "startup/disable/disable_or_enable.h"
 #include "startup/disable/remove_item.h"
-#include "startup_change_fixture.h"
+#include "startup/startup_change_fixture.h"
 
 using namespace changetest;
 

@@ -2,17 +2,13 @@
 
 #include <string>
 
-#include "support/box_answerer.h"
-#include "base/registry.h"
-#include "base/launch.h"
-#include "shell/browse_for_program.h"
 #include "startup/delayed/delayed_launch.h"
+#include "support/registry_fixture.h"
 #include "support/test_files.h"
 
 namespace {
 
 constexpr const char* kOpenAs = "Software\\Orvik Studios\\Sentrivox\\Delay\\OpenAs";
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 bool WaitFor(bool (*done)(const std::string&), const std::string& what, int milliseconds = 15000) {
     for (int waited = 0; waited < milliseconds; waited += 100) {
@@ -59,49 +55,4 @@ TEST(LaunchProgram, RunsTheProgramWithItsParameters) {
     EXPECT_TRUE(WaitFor(removed, marker));
     auto folderRemoved = [](const std::string& path) { return RemoveDirectoryA(path.c_str()) != FALSE; };
     EXPECT_TRUE(WaitFor(folderRemoved, folder.path()));
-}
-
-TEST(ImportSavedRegFile, ImportsTempRegFromADataFolderWithBlanks) {
-    ScratchFolder folder("C:\\sx-h-import");
-    testsupport::RegistryGuard appData(HKEY_CURRENT_USER, kShellFolders, "AppData");
-    testsupport::RegistryGuard imported(HKEY_CURRENT_USER, "Software\\SxHImportTest", "Imported");
-    const std::string data = folder / "App Data";
-    CreateDirectoryA(data.c_str(), nullptr);
-    appData.Set(data);
-
-    EXPECT_FALSE(ImportSavedRegFile());  // no temp.reg yet
-    ASSERT_TRUE(ScratchFolder::Write(data + "\\Sentrivox\\temp.reg",
-                                     "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\SxHImportTest]\r\n"
-                                     "\"Imported\"=\"yes\"\r\n\r\n"));
-    EXPECT_TRUE(ImportSavedRegFile());
-    auto importedValue = [](const std::string&) {
-        char text[16];
-        return RegReadString("Software\\SxHImportTest", "Imported", HKEY_CURRENT_USER, text, sizeof(text)) > 0;
-    };
-    EXPECT_TRUE(WaitFor(importedValue, ""));
-    Sleep(200);
-}
-
-TEST(BrowseForProgram, ReturnsTheChosenProgram) {
-    ScratchFolder folder("C:\\sx-h-browse");
-    const std::string program = folder / "chosen.exe";
-    ASSERT_TRUE(ScratchFolder::Write(program, "MZ"));
-    auto choose = [&](HWND dialog) {
-        Sleep(300);  // let the dialog finish its start-up
-        SetDlgItemTextA(dialog, 0x47c, program.c_str());  // the name box of the explorer-style dialog
-        SetDlgItemTextA(dialog, 0x480, program.c_str());
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    };
-    FixedText<MAX_PATH> out("stale");
-    {
-        testsupport::BoxAnswerer watch(choose);
-        EXPECT_TRUE(BrowseForProgram(nullptr, out));
-        watch.Stop();
-    }
-    EXPECT_EQ(Upper(out.c_str()), Upper(program));
-
-    testsupport::BoxAnswerer cancel([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-    EXPECT_FALSE(BrowseForProgram(nullptr, out));
-    cancel.Stop();
-    EXPECT_STREQ(out.c_str(), "");
 }

@@ -21,7 +21,7 @@
 #include "base/program_folders.h"
 #include "base/shortcuts.h"
 #include "startup/locations/startup_scanner.h"
-#include "scan_fixture.h"
+#include "startup/scan_fixture.h"
 #include "support/test_files.h"
 #include "base/registry.h"
 

@@ -28,18 +28,18 @@ protected:
 };
 
 template <size_t N>
-std::string Text(int (*fn)(char*, size_t)) {
-    char out[N];
-    fn(out, N);
-    return out;
+std::string Text(int (*fn)(TextBuffer)) {
+    FixedText<N> out;
+    fn(out);
+    return std::string(out.view());
 }
 
 }  // namespace
 
 TEST(ProgramFolder, IsTheFolderOfTheRunningProgram) {
-    char out[MAX_PATH];
-    EXPECT_EQ(ProgramFolder(out, sizeof(out)), int(ExeFolder().size()));
-    EXPECT_EQ(std::string(out), ExeFolder());
+    FixedText<MAX_PATH> out;
+    EXPECT_EQ(ProgramFolder(out), int(ExeFolder().size()));
+    EXPECT_EQ(std::string(out.view()), ExeFolder());
 }
 
 TEST_F(DataFolderTest, CreatesTheDataFolderAndItsVault) {
@@ -66,20 +66,20 @@ TEST_F(DataFolderTest, FallsBackToTheProgramFolder) {
 
 TEST_F(DataFolderTest, NoteFilesAreNamedForTheProgram) {
     appData.Set(scratch.path());
-    char out[MAX_PATH];
-    NoteFilePath("\"C:\\Program Files\\Foo\\foo.exe\" /min", out, sizeof(out));
-    EXPECT_EQ(std::string(out), scratch / "Sentrivox\\note_FOO.EXE.txt");
-    NoteFilePath("C:\\Apps\\a=b.exe", out, sizeof(out));
-    EXPECT_EQ(std::string(out), scratch / "Sentrivox\\note_A:B.EXE.txt");
+    FixedText<MAX_PATH> out;
+    NoteFilePath("\"C:\\Program Files\\Foo\\foo.exe\" /min", out);
+    EXPECT_EQ(std::string(out.view()), scratch / "Sentrivox\\note_FOO.EXE.txt");
+    NoteFilePath("C:\\Apps\\a=b.exe", out);
+    EXPECT_EQ(std::string(out.view()), scratch / "Sentrivox\\note_A:B.EXE.txt");
 
     // A note beside the program wins over the data folder.
     const std::string besideProgram = ExeFolder() + "\\note_BAR.EXE.txt";
     ASSERT_TRUE(ScratchFolder::Write(besideProgram, "note"));
-    NoteFilePath("C:\\Apps\\bar.exe", out, sizeof(out));
-    EXPECT_EQ(std::string(out), besideProgram);
+    NoteFilePath("C:\\Apps\\bar.exe", out);
+    EXPECT_EQ(std::string(out.view()), besideProgram);
     DeleteFileA(besideProgram.c_str());
-    NoteFilePath("C:\\Apps\\bar.exe", out, sizeof(out));
-    EXPECT_EQ(std::string(out), scratch / "Sentrivox\\note_BAR.EXE.txt");
+    NoteFilePath("C:\\Apps\\bar.exe", out);
+    EXPECT_EQ(std::string(out.view()), scratch / "Sentrivox\\note_BAR.EXE.txt");
 }
 
 TEST(UserProfileName, IsTheLastPartOfTheProfilePath) {
@@ -92,13 +92,13 @@ TEST(UserProfileName, IsTheLastPartOfTheProfilePath) {
         {"plain", "plain"},
         {"C:\\users\\" + std::string(200, 'u'), std::string(128, 'u')},
     };
-    char out[260];
+    FixedText<260> out;
     for (const Case& c : cases) {
         SetEnvironmentVariableA("USERPROFILE", c.profile.c_str());
-        UserProfileName(out, sizeof(out));
-        EXPECT_EQ(std::string(out), c.expected) << c.profile;
+        UserProfileName(out);
+        EXPECT_EQ(std::string(out.view()), c.expected) << c.profile;
     }
     SetEnvironmentVariableA("USERPROFILE", nullptr);
-    EXPECT_EQ(UserProfileName(out, sizeof(out)), 0);
+    EXPECT_EQ(UserProfileName(out), 0);
     SetEnvironmentVariableA("USERPROFILE", had ? saved : nullptr);
 }

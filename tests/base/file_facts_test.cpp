@@ -30,13 +30,13 @@ std::string Loaded(const std::string& path, bool addCr, size_t* sizeOut = nullpt
 TEST_F(FileFactsTest, CreationStampAndWriteTime) {
     const std::string file = scratch / "five.txt";
     ASSERT_TRUE(ScratchFolder::Write(file, "12345"));
-    char stamp[32];
-    EXPECT_EQ(FileCreationStamp(file, stamp, sizeof(stamp)), 16);
+    FixedText<32> stamp;
+    EXPECT_EQ(FileCreationStamp(file, stamp), 16);
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-    EXPECT_EQ(sscanf(stamp, "%4d/%2d/%2d %2d:%2d", &year, &month, &day, &hour, &minute), 5) << stamp;
+    EXPECT_EQ(sscanf(stamp.c_str(), "%4d/%2d/%2d %2d:%2d", &year, &month, &day, &hour, &minute), 5) << stamp.c_str();
     EXPECT_GE(year, 2020);
-    EXPECT_EQ(FileCreationStamp(scratch / "missing.txt", stamp, sizeof(stamp)), 0);
-    EXPECT_STREQ(stamp, "");
+    EXPECT_EQ(FileCreationStamp(scratch / "missing.txt", stamp), 0);
+    EXPECT_STREQ(stamp.c_str(), "");
 
     char size[32], time[32];
     ASSERT_TRUE(FileSizeAndWriteTime(file, size, sizeof(size), time, sizeof(time)));
@@ -47,9 +47,9 @@ TEST_F(FileFactsTest, CreationStampAndWriteTime) {
     SYSTEMTIME written;
     FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
     FileTimeToSystemTime(&local, &written);
-    char expected[32];
-    FormatLocalDateTime(written, expected, sizeof(expected));
-    EXPECT_STREQ(time, expected);
+    FixedText<32> expected;
+    FormatLocalDateTime(written, expected);
+    EXPECT_STREQ(time, expected.c_str());
     EXPECT_FALSE(FileSizeAndWriteTime(scratch / "missing.txt", size, sizeof(size), time, sizeof(time)));
     EXPECT_STREQ(size, "");
     EXPECT_STREQ(time, "");

@@ -40,8 +40,8 @@ protected:
         RegRemoveValue(HKEY_CURRENT_USER, kOptionsKey, "nCount");
     }
     bool Recorded(const std::string& name) {
-        char date[25];
-        return FirstSeenDate(800, name, date, sizeof(date)) > 0;
+        FixedText<25> date;
+        return FirstSeenDate(800, name, date) > 0;
     }
 };
 

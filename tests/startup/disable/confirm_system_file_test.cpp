@@ -8,7 +8,7 @@
 #include "startup/disable/confirm_system_file.h"
 #include "startup/disable/remove_item.h"
 #include "support/box_answerer.h"
-#include "startup_change_fixture.h"
+#include "startup/startup_change_fixture.h"
 
 using namespace changetest;
 

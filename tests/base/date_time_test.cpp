@@ -21,10 +21,10 @@ SYSTEMTIME At(int year, int month, int day, int hour, int minute) {
 }
 
 std::string Format(const SYSTEMTIME& t) {
-    char out[64];
-    int n = FormatLocalDateTime(t, out, sizeof(out));
-    EXPECT_EQ(size_t(n), strlen(out));
-    return out;
+    FixedText<64> out;
+    int n = FormatLocalDateTime(t, out);
+    EXPECT_EQ(size_t(n), strlen(out.c_str()));
+    return std::string(out.view());
 }
 
 class DatePatternTest : public ::testing::Test {
@@ -96,9 +96,9 @@ TEST_F(DatePatternTest, SeesAChangedSettingAtOnce) {
 TEST_F(DatePatternTest, ResultIsCutToTheBuffer) {
     shortDate.Set("dd-MMM-yy");
     timeFormat.Set("hh:mm:ss tt");
-    char out[8];
-    EXPECT_EQ(FormatLocalDateTime(At(2026, 12, 4, 14, 5), out, sizeof(out)), 7);
-    EXPECT_STREQ(out, "04-Dec-");
+    FixedText<8> out;
+    EXPECT_EQ(FormatLocalDateTime(At(2026, 12, 4, 14, 5), out), 7);
+    EXPECT_STREQ(out.c_str(), "04-Dec-");
     // Odd input stays within the 24 characters.
     SYSTEMTIME odd = At(30827, 13, 99, 25, 99);
     EXPECT_LE(Format(odd).size(), kDateTimeMax);

@@ -31,28 +31,28 @@ TEST_F(RegistryRoutines, ReadStringHandlesKindsAndLimits) {
     Raw("unterminated", REG_SZ, "abc", 3);
     SetEnvironmentVariableA("SENTRIVOX_TEST_VAR", "expanded");
     Raw("expand", REG_EXPAND_SZ, "x%SENTRIVOX_TEST_VAR%y", 23);
-    char out[16];
-    EXPECT_EQ(RegReadString(kScratch, "dword", HKEY_CURRENT_USER, out, sizeof(out)), 0);
-    EXPECT_STREQ(out, "");
-    EXPECT_EQ(RegReadString(kScratch, "text", HKEY_CURRENT_USER, out, sizeof(out)), 5);
-    EXPECT_STREQ(out, "hello");
-    EXPECT_EQ(RegReadString(kScratch, "unterminated", HKEY_CURRENT_USER, out, sizeof(out)), 3);
-    EXPECT_STREQ(out, "abc");
-    EXPECT_EQ(RegReadString(kScratch, "expand", HKEY_CURRENT_USER, out, sizeof(out)), 10);
-    EXPECT_STREQ(out, "xexpandedy");
+    FixedText<16> out;
+    EXPECT_EQ(RegReadString(kScratch, "dword", HKEY_CURRENT_USER, out), 0);
+    EXPECT_STREQ(out.c_str(), "");
+    EXPECT_EQ(RegReadString(kScratch, "text", HKEY_CURRENT_USER, out), 5);
+    EXPECT_STREQ(out.c_str(), "hello");
+    EXPECT_EQ(RegReadString(kScratch, "unterminated", HKEY_CURRENT_USER, out), 3);
+    EXPECT_STREQ(out.c_str(), "abc");
+    EXPECT_EQ(RegReadString(kScratch, "expand", HKEY_CURRENT_USER, out), 10);
+    EXPECT_STREQ(out.c_str(), "xexpandedy");
     // A text that does not fit is refused, not cut.
-    char small[5];
-    EXPECT_EQ(RegReadString(kScratch, "text", HKEY_CURRENT_USER, small, sizeof(small)), 0);
-    EXPECT_STREQ(small, "");
-    EXPECT_EQ(RegReadString(kScratch, "missing", HKEY_CURRENT_USER, out, sizeof(out)), 0);
+    FixedText<5> small;
+    EXPECT_EQ(RegReadString(kScratch, "text", HKEY_CURRENT_USER, small), 0);
+    EXPECT_STREQ(small.c_str(), "");
+    EXPECT_EQ(RegReadString(kScratch, "missing", HKEY_CURRENT_USER, out), 0);
 }
 
 TEST_F(RegistryRoutines, OverLongValueReadsEmpty) {
     std::string big(3000, 'z');
     Raw("big", REG_SZ, big.c_str(), DWORD(big.size() + 1));
-    char out[260];
-    EXPECT_EQ(RegReadString(kScratch, "big", HKEY_CURRENT_USER, out, sizeof(out)), 0);
-    EXPECT_STREQ(out, "");
+    FixedText<260> out;
+    EXPECT_EQ(RegReadString(kScratch, "big", HKEY_CURRENT_USER, out), 0);
+    EXPECT_STREQ(out.c_str(), "");
 }
 
 TEST_F(RegistryRoutines, RemoveValueSemantics) {
@@ -61,8 +61,8 @@ TEST_F(RegistryRoutines, RemoveValueSemantics) {
     EXPECT_TRUE(RegRemoveValue(HKEY_CURRENT_USER, kScratch, "a"));
     EXPECT_TRUE(RegRemoveValue(HKEY_CURRENT_USER, kScratch, "a"));  // already gone
     EXPECT_TRUE(RegRemoveValue(HKEY_CURRENT_USER, kScratch, ""));   // default emptied, not deleted
-    char out[32] = "x";
-    EXPECT_EQ(RegReadString(kScratch, "", HKEY_CURRENT_USER, out, sizeof(out)), 0);
+    FixedText<32> out("x");
+    EXPECT_EQ(RegReadString(kScratch, "", HKEY_CURRENT_USER, out), 0);
     EXPECT_FALSE(RegRemoveValue(HKEY_CURRENT_USER, "Software\\SentrivoxTest\\NoSuchKey", "a"));
 }
 
@@ -107,8 +107,8 @@ TEST(RegistryView, SixtyFourBitMasksReachTheNativeView) {
     EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WOW64_64KEY, native.put()), ERROR_SUCCESS);
     EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WOW64_32KEY, redirected.put()),
               ERROR_SUCCESS);
-    char out[16];
-    EXPECT_EQ(RegReadString(key, "v", HKEY_LOCAL_MACHINE, out, sizeof(out)), 6);
+    FixedText<16> out;
+    EXPECT_EQ(RegReadString(key, "v", HKEY_LOCAL_MACHINE, out), 6);
     native.reset();
     EXPECT_TRUE(RegDeleteTree(HKEY_LOCAL_MACHINE, key));
     EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, key));

@@ -13,7 +13,7 @@
 #include "startup/delayed/delay_values.h"
 #include "startup/delayed/delayed_command.h"
 #include "startup/delayed/delayed_programs.h"
-#include "startup_change_fixture.h"
+#include "startup/startup_change_fixture.h"
 #include "support/test_files.h"
 #include "base/windows_version.h"
 
