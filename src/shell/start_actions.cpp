@@ -7,7 +7,7 @@
 
 #include "base/file_search.h"
 #include "base/first_seen.h"
-#include "base/program_folders.h"
+#include "base/launch.h"
 #include "base/registry.h"
 #include "base/text_helpers.h"
 #include "base/windows_version.h"
@@ -34,19 +34,6 @@ constexpr const char* kSavedPlacements[] = {
 };
 
 std::string ProgramSubkey(std::string_view name) { return std::string(kProgramKey) + "\\" + std::string(name); }
-
-void RunRegRepair() {
-    FixedText<MAX_PATH> folder;
-    if (DataFolder(folder) <= 0) return;
-    std::string file = std::string(folder.view()) + "\\temp.reg";
-    if (!FileExists(file)) return;
-    char command[MAX_PATH + 32];
-    std::snprintf(command, sizeof(command), "regedit /s %s", file.c_str());
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    WinExec(command, SW_SHOWNORMAL);
-#pragma GCC diagnostic pop
-}
 
 void RestoreAUOption() {
     DWORD value = RegReadDword(HKEY_CURRENT_USER, kProgramKey, "AUOptions");
@@ -170,7 +157,7 @@ void PerformStartAction(StartAction action) {
             RestoreDelayedStartPrograms();
             if (ExplorerVerbPresent()) RemoveExplorerVerb();
             break;
-        case StartAction::RegRepair: RunRegRepair(); break;
+        case StartAction::RegRepair: ImportSavedRegFile(); break;
         case StartAction::AUOption: RestoreAUOption(); break;
         case StartAction::SetPrefix: RestoreUrlPrefix(); break;
         case StartAction::None: break;

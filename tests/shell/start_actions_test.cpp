@@ -6,6 +6,7 @@
 #include "shell/placement.h"
 #include "base/registry.h"
 #include "shell/start_actions.h"
+#include "support/temp_reg_scratch.h"
 
 namespace {
 
@@ -25,6 +26,15 @@ TEST(RestoreDefaults, RemovesExactlyTheOverridableTextsAndThePlacements) {
     EXPECT_EQ(RegReadString(kProgramKey, "StayHere", HKEY_CURRENT_USER, out), 2);
     RegRemoveValue(HKEY_LOCAL_MACHINE, kProgramKey, "LString1166");
     RegRemoveValue(HKEY_CURRENT_USER, kProgramKey, "StayHere");
+}
+
+// The data folder lies under the user's profile, whose path usually has blanks.
+TEST(PerformStartAction, RegRepairImportsTempRegFromADataFolderWithBlanks) {
+    testsupport::TempRegScratch scratch("C:\\sx-h-regrepair");
+    ASSERT_NE(scratch.appData().find(' '), std::string::npos);
+    ASSERT_TRUE(scratch.WriteTempReg());
+    PerformStartAction(StartAction::RegRepair);
+    EXPECT_TRUE(scratch.Imported());
 }
 
 TEST(Placement, SavedCoordinatesBeyondTheVirtualScreen) {
