@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "res/info_ids.h"
 #include "res/resource_ids.h"
 #include "shell/app_state.h"
 #include "shell/list_store.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/box_answerer.h"
+#include "res/info_ids.h"
 #include "res/resource_ids.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
