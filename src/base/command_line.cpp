@@ -4,6 +4,7 @@
 
 #include "base/registry.h"
 #include "base/text_helpers.h"
+#include "base/windows_version.h"
 
 namespace {
 
@@ -111,14 +112,8 @@ using GetLongPathNameFn = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
 
 GetLongPathNameFn LongPathFunction() {
     static const GetLongPathNameFn fn = [] {
-        OSVERSIONINFOA info{};
-        info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-        GetVersionExA(&info);
-#pragma GCC diagnostic pop
         // Windows 95 exports the name but does not implement it.
-        if (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && info.dwMinorVersion == 0) return GetLongPathNameFn();
+        if (IsWindows95()) return GetLongPathNameFn();
         HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
         return kernel ? reinterpret_cast<GetLongPathNameFn>(GetProcAddress(kernel, "GetLongPathNameA"))
                       : GetLongPathNameFn();

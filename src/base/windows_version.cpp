@@ -20,6 +20,10 @@ OSVERSIONINFOA QueryVersion() {
 
 bool IsWindowsNT() { return QueryVersion().dwPlatformId == VER_PLATFORM_WIN32_NT; }
 bool IsVistaOrLater() { return QueryVersion().dwMajorVersion > 5; }
+bool IsWindows95() {
+    OSVERSIONINFOA info = QueryVersion();
+    return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && info.dwMinorVersion == 0;
+}
 
 void SetWindows64(bool is64) { g_windows64 = is64; }
 bool IsWindows64() { return g_windows64; }

@@ -7,6 +7,8 @@
 bool IsWindowsNT();
 // Windows Vista or later.
 bool IsVistaOrLater();
+// The first Windows 95, whose kernel names calls that it does not implement.
+bool IsWindows95();
 
 // Settled once at start, before anything touches the registry, so that every
 // start reads and writes the same view; tests change it for a scope.

@@ -5,20 +5,10 @@
 #include "res/resource_ids.h"
 #include "shell/load_text.h"
 #include "shell/info_item.h"
+#include "shell/info_item_fixture.h"
 #include "shell/info_type_text.h"
 
-namespace {
-
-InfoItem Item(int type, const char* company, const char* description = "") {
-    InfoItem item;
-    item.type = type;
-    item.file = "C:\\WINDOWS\\SYSTEM32\\USERINIT.EXE";
-    item.version.companyName = company;
-    item.text = description;
-    return item;
-}
-
-}  // namespace
+using infotest::Item;
 
 TEST(InfoDescriptionText, PlainItemsShowTheirDescriptionOrTheExplanation) {
     const std::string explanation = LoadTextString(IDS_INFO_EXPLANATION);

@@ -10,29 +10,12 @@
 #include "shell/app_state.h"
 #include "shell/list_store.h"
 #include "support/registry_fixture.h"
+#include "support/test_files.h"
 #include "base/windows_version.h"
 
 namespace scantest {
 
 using testsupport::RegistryGuard;
-
-// One entry of win.ini's [windows] section, put back (or removed) afterwards.
-class WinIniGuard {
-public:
-    explicit WinIniGuard(std::string entry) : entry_(std::move(entry)) {
-        char value[2048] = {};
-        had_ = GetProfileStringA("windows", entry_.c_str(), "\x01", value, sizeof(value)) != 1 || value[0] != '\x01';
-        value_ = had_ ? value : "";
-    }
-    ~WinIniGuard() { WriteProfileStringA("windows", entry_.c_str(), had_ ? value_.c_str() : nullptr); }
-    WinIniGuard(const WinIniGuard&) = delete;
-    WinIniGuard& operator=(const WinIniGuard&) = delete;
-    void Set(const std::string& text) const { WriteProfileStringA("windows", entry_.c_str(), text.c_str()); }
-
-private:
-    std::string entry_, value_;
-    bool had_ = false;
-};
 
 // Sets the 64-bit flag (and the registry masks with it) for one test.
 class Windows64Scope {

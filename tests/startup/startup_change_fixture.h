@@ -31,24 +31,6 @@
 
 namespace changetest {
 
-// One entry of win.ini's [windows] section.
-class WinIniEntryGuard {
-public:
-    explicit WinIniEntryGuard(std::string entry) : entry_(std::move(entry)) {
-        char value[4096] = {};
-        GetProfileStringA("windows", entry_.c_str(), "\x01", value, sizeof(value));
-        had_ = value[0] != '\x01';
-        value_ = had_ ? value : "";
-    }
-    ~WinIniEntryGuard() { WriteProfileStringA("windows", entry_.c_str(), had_ ? value_.c_str() : nullptr); }
-    WinIniEntryGuard(const WinIniEntryGuard&) = delete;
-    WinIniEntryGuard& operator=(const WinIniEntryGuard&) = delete;
-
-private:
-    std::string entry_, value_;
-    bool had_ = false;
-};
-
 inline bool IsFile(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -64,15 +46,6 @@ inline std::vector<std::string> FilesIn(const std::string& folder) {
     } while (FindNextFileA(find, &found));
     FindClose(find);
     return names;
-}
-
-inline bool WriteWholeFile(const std::string& path, const std::string& content) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, content.data(), DWORD(content.size()), &written, nullptr) && written == content.size();
-    CloseHandle(file);
-    return ok;
 }
 
 // A folder whose files (and the folder itself, when the test made it) are put
@@ -93,7 +66,7 @@ public:
             RemoveDirectoryA(folder_.c_str());
             return;
         }
-        for (const auto& [name, content] : files_) WriteWholeFile(Path(name), content);
+        for (const auto& [name, content] : files_) ScratchFolder::Write(Path(name), content);
     }
     FolderGuard(const FolderGuard&) = delete;
     FolderGuard& operator=(const FolderGuard&) = delete;
@@ -113,7 +86,7 @@ public:
         if (existed_) content_ = ReadWholeFile(path_);
     }
     ~FileGuard() {
-        if (existed_) WriteWholeFile(path_, content_);
+        if (existed_) ScratchFolder::Write(path_, content_);
         else DeleteFileA(path_.c_str());
     }
     FileGuard(const FileGuard&) = delete;
@@ -239,7 +212,9 @@ protected:
         g_app.monitorAutoStart = savedAutoStart_;
     }
 
-    void Guard(HKEY root, const std::string& subkey) { guards_.push_back(std::make_unique<testsupport::RegistryGuard>(root, subkey)); }
+    void Guard(HKEY root, const std::string& subkey) {
+        guards_.push_back(std::make_unique<testsupport::RegistryGuard>(root, subkey));
+    }
 
     std::vector<HistoryLine> History() const {
         std::vector<HistoryLine> lines;

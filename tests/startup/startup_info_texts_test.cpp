@@ -4,21 +4,15 @@
 
 #include "res/resource_ids.h"
 #include "shell/info_item.h"
+#include "shell/info_item_fixture.h"
 #include "shell/info_type_text.h"
 #include "shell/load_text.h"
 
 // The startup entries' texts reach the information dialog through the hooks
 // that the program registers for their types (support/program_wiring.cpp).
-namespace {
+using infotest::Item;
 
-InfoItem Item(int type, const char* company, const char* description = "") {
-    InfoItem item;
-    item.type = type;
-    item.file = "C:\\WINDOWS\\SYSTEM32\\USERINIT.EXE";
-    item.version.companyName = company;
-    item.text = description;
-    return item;
-}
+namespace {
 
 // Sets a finder for the test and takes it away again.
 class ServiceFinderGuard {

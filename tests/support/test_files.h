@@ -54,6 +54,25 @@ private:
     std::string path_;
 };
 
+// One entry of win.ini's [windows] section, put back (or removed) afterwards.
+class WinIniEntryGuard {
+public:
+    explicit WinIniEntryGuard(std::string entry) : entry_(std::move(entry)) {
+        char value[4096] = {};
+        GetProfileStringA("windows", entry_.c_str(), "\x01", value, sizeof(value));
+        had_ = value[0] != '\x01';
+        value_ = had_ ? value : "";
+    }
+    ~WinIniEntryGuard() { WriteProfileStringA("windows", entry_.c_str(), had_ ? value_.c_str() : nullptr); }
+    WinIniEntryGuard(const WinIniEntryGuard&) = delete;
+    WinIniEntryGuard& operator=(const WinIniEntryGuard&) = delete;
+    void Set(const std::string& text) const { WriteProfileStringA("windows", entry_.c_str(), text.c_str()); }
+
+private:
+    std::string entry_, value_;
+    bool had_ = false;
+};
+
 inline std::string WindowsFolderPath() {
     char folder[MAX_PATH] = {};
     GetWindowsDirectoryA(folder, MAX_PATH);

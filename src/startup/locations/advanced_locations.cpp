@@ -4,22 +4,18 @@
 
 #include <string>
 
-#include "shell/list_store.h"
-#include "base/registry.h"
 #include "base/clsid_server.h"
 #include "base/command_line.h"
-#include "startup/disable/disabled_record.h"
-#include "startup/disable/disabled_index.h"
 #include "base/key_values.h"
+#include "base/registry.h"
+#include "shell/list_store.h"
+#include "startup/disable/disabled_index.h"
+#include "startup/disable/disabled_record.h"
 #include "startup/locations/location_types.h"
+#include "startup/locations/system_entries.h"
+#include "startup/locations/winlogon_notify.h"
 
 namespace {
-
-constexpr const char* kDelayLoadKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\ShellServiceObjectDelayLoad";
-constexpr const char* kSharedTaskSchedulerKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\SharedTaskScheduler";
-constexpr const char* kShellExecuteHooksKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ShellExecuteHooks";
-constexpr const char* kWindowsKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
-constexpr const char* kNotifyKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Notify";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -65,7 +61,7 @@ void ListClassHooks(const char* keyPath, int type) {
 
 void ListAppInitDlls() {
     FixedText<1024> list;
-    if (RegReadString(kWindowsKey, "AppInit_DLLs", HKEY_LOCAL_MACHINE, list) <= 0) return;
+    if (RegReadString(kAppInitKey, kAppInitValue, HKEY_LOCAL_MACHINE, list) <= 0) return;
     std::string_view rest = list.view();
     while (!rest.empty()) {
         size_t end = rest.find_first_of(", ");
@@ -79,7 +75,7 @@ void ListAppInitDlls() {
 // A package whose DllName was emptied by a disable keeps its DLL in OldName; it is
 // listed from there so that it can be enabled again.
 void ListNotifyPackages() {
-    UniqueHkey key = RegOpenForRead(HKEY_LOCAL_MACHINE, kNotifyKey);
+    UniqueHkey key = RegOpenForRead(HKEY_LOCAL_MACHINE, kWinlogonNotifyKey);
     if (!key) return;
     const DisabledRecords& disabled = CurrentDisabledRecords();
     // Recorded under its own name, or under a further name of it when another
@@ -89,7 +85,7 @@ void ListNotifyPackages() {
     };
     FixedText<1024> dll;
     for (const std::string& name : SubkeyNames(key.get())) {
-        std::string package = std::string(kNotifyKey) + "\\" + name;
+        std::string package = std::string(kWinlogonNotifyKey) + "\\" + name;
         if (RegReadString(package, "DllName", HKEY_LOCAL_MACHINE, dll) > 0 ||
             (recorded(name) && RegReadString(package, "OldName", HKEY_LOCAL_MACHINE, dll) > 0))
             Append(name, dll.view(), {}, kLocationNotify);

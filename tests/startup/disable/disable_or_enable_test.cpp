@@ -75,7 +75,7 @@ TEST_F(StartupChangeTest, BadInputChangesNothing) {
     const std::string notify = std::string(kWinlogonNotifyKey) + "\\DS Package";
     SetText(HKEY_LOCAL_MACHINE, notify, "DLLName", "dstest.dll");
     const std::string outside = "C:\\ds-not-a-startup-folder.lnk";
-    ASSERT_TRUE(WriteWholeFile(outside, "link"));
+    ASSERT_TRUE(ScratchFolder::Write(outside, "link"));
 
     const struct {
         const char* name;
@@ -153,8 +153,8 @@ INSTANTIATE_TEST_SUITE_P(LoadAndRun, DisableWinIniTest, ::testing::Values(100, 1
 TEST_F(StartupChangeTest, StartupShortcutsGoToTheDisabledFolderAndBackToTheirOwnFolder) {
     // The same file name in both Startup folders: neither may overwrite the other.
     const std::string user = userStartup_ + "\\DS Shortcut.lnk", common = commonStartup_ + "\\DS Shortcut.lnk";
-    ASSERT_TRUE(WriteWholeFile(user, "user link"));
-    ASSERT_TRUE(WriteWholeFile(common, "common link"));
+    ASSERT_TRUE(ScratchFolder::Write(user, "user link"));
+    ASSERT_TRUE(ScratchFolder::Write(common, "common link"));
 
     ASSERT_TRUE(DisableItem("DS Shortcut", user, 200));
     ASSERT_TRUE(DisableItem("DS Shortcut", common, 200));
@@ -177,7 +177,7 @@ TEST_F(StartupChangeTest, StartupShortcutsGoToTheDisabledFolderAndBackToTheirOwn
 
 TEST_F(StartupChangeTest, ShortcutThatCannotBeMovedStaysAndIsNotRecorded) {
     const std::string user = userStartup_ + "\\DS Busy.lnk";
-    ASSERT_TRUE(WriteWholeFile(user, "link"));
+    ASSERT_TRUE(ScratchFolder::Write(user, "link"));
     // Open without delete sharing: Windows refuses to move it.
     HANDLE busy = CreateFileA(user.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);

@@ -62,11 +62,11 @@ TEST_F(StartupChangeTest, RemovingTheProgramsOwnEntryWritesNoHistory) {
 
 TEST_F(StartupChangeTest, RemovingADisabledShortcutDeletesItsCopyOnly) {
     const std::string user = userStartup_ + "\\DS Shortcut.lnk", copy = disabledFolder_ + "\\DS Shortcut.lnk";
-    ASSERT_TRUE(WriteWholeFile(user, "disabled link"));
+    ASSERT_TRUE(ScratchFolder::Write(user, "disabled link"));
     ASSERT_TRUE(DisableItem("DS Shortcut", user, 200));
     ASSERT_TRUE(IsFile(copy));
     // A new shortcut of the same name appears meanwhile: removing it leaves the disabled one alone.
-    ASSERT_TRUE(WriteWholeFile(user, "new link"));
+    ASSERT_TRUE(ScratchFolder::Write(user, "new link"));
     ASSERT_TRUE(RemoveItem("DS Shortcut", "C:\\ds-test\\new.exe", user, 200));
     EXPECT_FALSE(IsFile(user));
     EXPECT_EQ(ReadWholeFile(copy), "disabled link");
@@ -85,8 +85,8 @@ TEST_F(StartupChangeTest, RemovingADisabledShortcutDeletesItsCopyOnly) {
 
 TEST_F(StartupChangeTest, RemovalNeverDeletesProgramsOrFilesOutsideTheStartupFolders) {
     const std::string program = userStartup_ + "\\ds-program.exe", outside = "C:\\ds-elsewhere.lnk";
-    ASSERT_TRUE(WriteWholeFile(program, "MZ"));
-    ASSERT_TRUE(WriteWholeFile(outside, "link"));
+    ASSERT_TRUE(ScratchFolder::Write(program, "MZ"));
+    ASSERT_TRUE(ScratchFolder::Write(outside, "link"));
     EXPECT_FALSE(RemoveItem("ds-program", program, program, 200));
     EXPECT_FALSE(RemoveItem("ds-elsewhere", "C:\\x.exe", outside, 200));
     EXPECT_TRUE(IsFile(program));

@@ -244,7 +244,7 @@ TEST_F(StartupScanTest, AnEntryThatWroteItselfBackStaysVisibleAndMarkedDisabled)
 }
 
 TEST_F(StartupScanTest, ListsWinIniRunAndLoadPieces) {
-    WinIniGuard run("run"), load("load");
+    WinIniEntryGuard run("run"), load("load");
     run.Set("notepad.exe; ;C:\\sx\\missing-run.exe");
     load.Set("C:\\sx\\missing-load.exe");
     ScanStartupLocations(false);
