@@ -18,10 +18,6 @@ size_t AfterRundll32(std::string_view command) {
     return std::string_view::npos;
 }
 
-void Split(std::string_view command, DelayedCommand& out) {
-    ExtractStartupFile(command, out.path, out.parameters);
-}
-
 bool IsFullPath(std::string_view path) { return path.size() > 2 && path[1] == ':'; }
 
 }  // namespace
@@ -34,7 +30,7 @@ DelayedCommand SplitStartupCommand(std::string_view command) {
         if (!rest.empty() && rest.front() == '"') rest.remove_prefix(1);
         while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
         if (!rest.empty()) {
-            Split(rest, result);
+            ExtractStartupFile(rest, result.path, result.parameters);
             if (!result.path.empty()) {
                 result.applet = true;
                 return result;
@@ -42,7 +38,7 @@ DelayedCommand SplitStartupCommand(std::string_view command) {
         }
         result = DelayedCommand();  // RUNDLL32 by itself: the program is RUNDLL32
     }
-    Split(command, result);
+    ExtractStartupFile(command, result.path, result.parameters);
     return result;
 }
 

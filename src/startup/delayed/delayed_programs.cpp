@@ -97,10 +97,6 @@ bool WriteDelayEntry(HKEY hive, const ListRow& entry, const DelayedCommand& comm
     return written;
 }
 
-// Values that a program added by hand or moved in must not inherit from an
-// earlier entry of the same name.
-void ClearLeftovers(HKEY hive, std::string_view path) { DeleteDelayValues(path, hive); }
-
 }  // namespace
 
 void LoadDelayedList() {
@@ -129,7 +125,8 @@ DelayMove MoveEntryToDelayedStart(const ListRow& entry) {
     FixedText<MAX_PATH> existing;
     if (FindDelayEntryName(hive, command.path.view(), existing)) return DelayMove::Skipped;
 
-    ClearLeftovers(hive, command.path.view());
+    // The values of an earlier entry of the same name are not inherited.
+    DeleteDelayValues(command.path.view(), hive);
     if (!WriteDelayEntry(hive, entry, command)) return DelayMove::Skipped;
     if (!RemoveItem(entry)) {
         DeleteDelayValues(command.path.view(), hive);  // it still starts from its location
@@ -202,7 +199,7 @@ bool AddDelayedProgram(std::string_view path, DelayStartFor startFor) {
     int type = startFor == kDelayForAllUsers ? kDelayAddedAllUsers : kDelayAddedCurrentUser;
     FixedText<MAX_PATH> existing;
     if (FindDelayEntryName(hive, path, existing)) return false;
-    ClearLeftovers(hive, path);
+    DeleteDelayValues(path, hive);  // nothing inherited from an earlier entry of this name
     if (WriteDelayValue(hive, DelayValue::Type, path, std::to_string(type)) &&
         WriteDelayValue(hive, DelayValue::Time, path, std::to_string(kDelayDefaultSeconds)))
         return true;
