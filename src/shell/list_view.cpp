@@ -161,7 +161,7 @@ HIMAGELIST CreateSmallImageList(HWND list, int slot) {
     if (!entry) return nullptr;
     DestroyImageList(slot);
     entry->list.reset(ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                   ILC_COLOR32 | ILC_MASK, 1, 1));
+                                       ILC_COLOR32 | ILC_MASK, 1, 1));
     if (!entry->list) return nullptr;
     // Image 0 is the program's icon; a stand-in keeps the numbering when it cannot be loaded.
     if (AddIcon(entry->list.get(), LoadSmallIcon(kProgramIcon)) < 0)
