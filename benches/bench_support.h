@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "shell/app_state.h"
-#include "startup/location_types.h"
+#include "startup/locations/location_types.h"
+#include "base/windows_version.h"
+#include "base/registry.h"
 
 namespace bench {
 
@@ -45,7 +47,7 @@ double Median(int rounds, Fn fn) {
 // values read, nothing more. Returns the number of values.
 inline int EnumerateRunTable() {
     std::vector<const RunTableHive*> hives = {&kMachineRunHive, &kUserRunHive};
-    if (g_app.is64BitWindows) hives.push_back(&kWow64RunHive);
+    if (IsWindows64()) hives.push_back(&kWow64RunHive);
     int values = 0;
     char name[513];
     BYTE data[513];
@@ -53,7 +55,7 @@ inline int EnumerateRunTable() {
         for (const char* subkey : kRunTableKeys) {
             HKEY key = nullptr;
             std::string path = std::string(hive->prefix) + subkey;
-            if (RegOpenKeyExA(hive->root, path.c_str(), 0, g_app.readMask, &key) != ERROR_SUCCESS) continue;
+            if (RegOpenKeyExA(hive->root, path.c_str(), 0, RegistryReadMask(), &key) != ERROR_SUCCESS) continue;
             for (DWORD i = 0;; ++i) {
                 DWORD nameLen = sizeof(name), dataLen = sizeof(data), type = 0;
                 LONG rc = RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen);

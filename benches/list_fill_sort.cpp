@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "shell/app_state.h"
-#include "shell/first_seen.h"
+#include "base/first_seen.h"
 #include "shell/list_page_hooks.h"
 #include "shell/list_sort.h"
 #include "shell/list_store.h"
 #include "shell/list_view.h"
 #include "shell/page_commands.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/row_facts.h"
-#include "startup/command_line.h"
+#include "base/command_line.h"
 
 #include "bench_support.h"
 

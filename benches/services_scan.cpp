@@ -4,19 +4,23 @@
 // resource read once. The services are deleted again at the end, and any left
 // by an interrupted run at the start.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "resource_ids.h"
 #include "shell/app_state.h"
 #include "shell/list_store.h"
 #include "shell/start_actions.h"
-#include "startup/command_line.h"
-#include "startup/version_info.h"
+#include "base/windows_version.h"
+#include "base/command_line.h"
+#include "base/version_info.h"
 #include "support/window_driver.h"
 #include "sysobjects/service_control.h"
 #include "sysobjects/service_scanner.h"
+#include "sysobjects/services_page.h"
 
 #include "bench_support.h"
 
@@ -32,7 +36,7 @@ constexpr const char* kServicesKey = "SYSTEM\\CurrentControlSet\\Services";
 std::vector<std::string> BenchServiceNames() {
     std::vector<std::string> names;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServicesKey, 0, g_app.readMask, &key) != ERROR_SUCCESS) return names;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServicesKey, 0, RegistryReadMask(), &key) != ERROR_SUCCESS) return names;
     char name[256];
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof(name);
@@ -73,14 +77,14 @@ bool CreateBenchServices(SC_HANDLE manager, const std::string& program) {
 // resource of its program read. Returns the number of versions read.
 int EnumerateServicesWithVersions() {
     HKEY services = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServicesKey, 0, g_app.readMask, &services) != ERROR_SUCCESS) return 0;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServicesKey, 0, RegistryReadMask(), &services) != ERROR_SUCCESS) return 0;
     int read = 0;
     char name[256], image[512];
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof(name);
         if (RegEnumKeyExA(services, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
         HKEY key = nullptr;
-        if (RegOpenKeyExA(services, name, 0, g_app.readMask, &key) != ERROR_SUCCESS) continue;
+        if (RegOpenKeyExA(services, name, 0, RegistryReadMask(), &key) != ERROR_SUCCESS) continue;
         DWORD size = sizeof(image) - 1, type = 0;
         if (RegQueryValueExA(key, "ImagePath", nullptr, &type, reinterpret_cast<BYTE*>(image), &size) == ERROR_SUCCESS) {
             image[size] = '\0';
@@ -153,12 +157,33 @@ int main() {
         for (const std::string& name : names) GetServiceDisplayName(lookup.get(), name, title);
     });
     SetHideMicrosoft(false);
+    // The page: the scan, every row's status from the service manager, the
+    // first-seen dates and the painting of the rows in view.
+    HWND host = CreateWindowExA(0, "STATIC", "Sentrivox", WS_POPUP, 0, 0, 1000, 760, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    HWND page = CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(IDD_PAGE_SERVICES), host, ServicesPageProc, 0);
+    double fillMs = 0;
+    int items = 0;
+    if (page) {
+        HWND list = GetDlgItem(page, IDC_LIST);
+        ShowWindow(host, SW_SHOWNOACTIVATE);
+        ShowWindow(page, SW_SHOWNOACTIVATE);
+        SetWindowPos(list, nullptr, 0, 0, 960, 600, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        FillServiceList(page);  // the first visit records the first-seen dates
+        fillMs = Median(kRounds, [&] {
+            FillServiceList(page);
+            UpdateWindow(list);
+        });
+        items = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+        DestroyWindow(page);
+    }
+    DestroyWindow(host);
     ListStoreClear();
     DeleteBenchServices(manager);
     CloseServiceHandle(manager);
 
     std::printf("64-bit Windows: %s; %d bench services; %d rounds, median times\n",
-                g_app.is64BitWindows ? "yes" : "no", kServices, kRounds);
+                IsWindows64() ? "yes" : "no", kServices, kRounds);
     std::printf("floor, key walk + ImagePath + one version read (%d services):  %8.2f ms\n", versions, floorMs);
     std::printf("ScanServices, filter off (%d rows):                          %8.2f ms  ratio %.2f\n", rows, scanMs,
                 scanMs / floorMs);
@@ -167,5 +192,7 @@ int main() {
     std::printf("  of which the display names of the %zu bench services:       %8.2f ms\n", names.size(),
                 displayNamesMs);
     std::printf("  of which the store's appends of the same rows:               %8.2f ms\n", appendMs);
+    std::printf("FillServiceList and paint (%d items):                        %8.2f ms  ratio %.2f\n", items, fillMs,
+                fillMs / floorMs);
     return 0;
 }

@@ -21,13 +21,14 @@
 #include "shell/list_sort.h"
 #include "shell/list_store.h"
 #include "shell/page_commands.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/start_actions.h"
-#include "startup/location_types.h"
+#include "startup/locations/location_types.h"
 #include "startup/startup_page.h"
-#include "startup/startup_scanner.h"
+#include "startup/locations/startup_scanner.h"
 
 #include "bench_support.h"
+#include "base/windows_version.h"
 
 namespace {
 
@@ -241,7 +242,7 @@ int main() {
     const int items = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
 
     std::printf("64-bit Windows: %s; %d entries from %zu source files; medians of %d rounds\n",
-                g_app.is64BitWindows ? "yes" : "no", kEntries, sources.size(), kRounds);
+                IsWindows64() ? "yes" : "no", kEntries, sources.size(), kRounds);
     std::printf("plain enumeration of the Run keys (%d values):   %9.1f ms\n", enumerated, floorMs);
     std::printf("ScanStartupLocations(true) (%d rows):            %9.1f ms\n", rows, scanMs);
     std::printf("FillStartupList and paint, first visit (dates recorded): %9.1f ms  (%.1f ms to forget them)\n",

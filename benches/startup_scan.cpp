@@ -14,10 +14,11 @@
 #include "shell/app_state.h"
 #include "shell/list_store.h"
 #include "shell/start_actions.h"
-#include "startup/location_types.h"
-#include "startup/startup_scanner.h"
+#include "startup/locations/location_types.h"
+#include "startup/locations/startup_scanner.h"
 
 #include "bench_support.h"
+#include "base/windows_version.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ int main() {
     RemoveBenchValues();
     CoUninitialize();
 
-    std::printf("64-bit Windows: %s; %d rounds, median times\n", g_app.is64BitWindows ? "yes" : "no", kRounds);
+    std::printf("64-bit Windows: %s; %d rounds, median times\n", IsWindows64() ? "yes" : "no", kRounds);
     std::printf("floor, RegEnumValueA over the Run keys (%d values):  %8.2f ms\n", enumerated, floorMs);
     std::printf("ScanRunTable (%d rows):                             %8.2f ms  ratio %.2f\n", runRows, runTableMs,
                 runTableMs / floorMs);

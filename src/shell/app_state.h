@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct AppState {
     HINSTANCE instance = nullptr;
@@ -12,9 +12,6 @@ struct AppState {
     HWND mainWindow = nullptr;
     HWND statusBar = nullptr;   // the sheet's status bar, created by its first page
     WORD languageId = 0;        // primary language id; 0 until the start-up initialisation
-    REGSAM readMask = KEY_READ;
-    REGSAM writeMask = KEY_WRITE;
-    bool is64BitWindows = false;
     int currentPageId = 0;      // 0 while no sheet is open, 1 while it is built, then the page id
     DWORD startTicks = 0;
     bool monitorAutoStart = false;  // whether the monitor is set to start with Windows
@@ -25,9 +22,3 @@ extern AppState g_app;
 
 // The instance that holds the resources: the program's own module.
 HINSTANCE ResourceInstance();
-
-// Widens the registry masks for the 64-bit view and records 64-bit Windows.
-void SetWindows64(bool is64);
-
-bool IsWindowsNT();
-bool IsVistaOrLater();

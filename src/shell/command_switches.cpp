@@ -1,7 +1,7 @@
 #include "shell/command_switches.h"
 
 #include "shell/page_commands.h"
-#include "startup/text_helpers.h"
+#include "base/text_helpers.h"
 
 namespace {
 

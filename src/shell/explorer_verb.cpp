@@ -5,13 +5,13 @@
 #include <string>
 
 #include "shell/load_text.h"
-#include "shell/registry.h"
-#include "startup/program_folders.h"
+#include "base/registry.h"
+#include "base/program_folders.h"
 
 void CreateExplorerVerb() {
-    char folder[MAX_PATH] = {};
-    ProgramFolder(folder, sizeof(folder));
-    std::string command = "\"" + std::string(folder) + "\\sentrivox.exe\" %1";
+    FixedText<MAX_PATH> folder;
+    ProgramFolder(folder);
+    std::string command = "\"" + std::string(folder.view()) + "\\sentrivox.exe\" %1";
     RegWriteString(HKEY_CLASSES_ROOT, std::string(kExplorerVerbKey) + "\\command", "", command);
     RegWriteString(HKEY_CLASSES_ROOT, kExplorerVerbKey, "", LoadTextString(1183, 260));
 }

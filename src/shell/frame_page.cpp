@@ -5,7 +5,7 @@
 #include <windowsx.h>
 
 #include "res/resource_ids.h"
-#include "shell/deferred_hooks.h"
+#include "shell/start_hooks.h"
 #include "shell/patrol_time.h"
 #include "shell/help_page.h"
 #include "shell/sheet_chrome.h"

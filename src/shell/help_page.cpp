@@ -6,9 +6,9 @@
 #include "shell/app_state.h"
 #include "shell/load_text.h"
 #include "shell/vendor_server.h"
-#include "startup/browser.h"
-#include "startup/file_search.h"
-#include "startup/program_folders.h"
+#include "shell/browser.h"
+#include "base/file_search.h"
+#include "base/program_folders.h"
 
 namespace {
 
@@ -42,9 +42,9 @@ std::string HelpFileName(int pageId) {
 
 void OpenHelpPage(int pageId) {
     std::string name = HelpFileName(pageId);
-    char folder[MAX_PATH] = {};
-    ProgramFolder(folder, sizeof(folder));
-    std::string local = std::string(folder) + "\\" + name;
+    FixedText<MAX_PATH> folder;
+    ProgramFolder(folder);
+    std::string local = std::string(folder.view()) + "\\" + name;
     if (FileExists(local)) {
         ShellExecuteA(g_app.mainWindow, "open", local.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         return;

@@ -6,8 +6,8 @@
 #include "shell/history_names.h"
 #include "shell/load_text.h"
 #include "shell/options.h"
-#include "shell/unique_resource.h"
-#include "startup/program_folders.h"
+#include "base/unique_resource.h"
+#include "base/program_folders.h"
 
 namespace {
 

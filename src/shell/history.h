@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 inline constexpr const char* kHistoryFileName = "history.txt";
 // Sizes count the terminator. The fields are cut to what the History list

@@ -6,15 +6,20 @@
 #include <algorithm>
 
 #include "resource_ids.h"
+#include "base/command_line.h"
+#include "base/program_folders.h"
+#include "base/windows_version.h"
 #include "shell/app_state.h"
+#include "shell/confirm_system_file.h"
+#include "shell/delete_on_reboot.h"
 #include "shell/frame_page.h"
-#include "startup/info_dialog.h"  // moves to the shell with the dialog
+#include "shell/info_dialog.h"
 #include "shell/list_page_hooks.h"
 #include "shell/list_sort.h"
 #include "shell/list_view.h"
 #include "shell/load_text.h"
 #include "shell/messages.h"
-#include "startup/online_lookup.h"  // moves to the shell with the dialog
+#include "shell/online_lookup.h"
 #include "shell/page_commands.h"
 #include "shell/page_layout.h"
 #include "shell/page_menu.h"
@@ -211,8 +216,25 @@ void ListPage::UpdateButtons(HWND page) {
     OnSelection(page, row, row ? index : -1);
 }
 
+// The rows behind the selected items, in list order, while the store still
+// holds the fill the items were made from.
+static std::vector<int> ItemRows(HWND list) {
+    std::vector<int> rows;
+    for (int item = -1; (item = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(item), LVNI_SELECTED))) >= 0;) {
+        LVITEMA lvi = {};
+        lvi.mask = LVIF_PARAM;
+        lvi.iItem = item;
+        if (SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lvi)) && ListStoreRow(int(lvi.lParam)))
+            rows.push_back(static_cast<int>(lvi.lParam));
+    }
+    return rows;
+}
+
 std::vector<int> ListPage::SelectedRows(HWND page, bool tell) const {
-    std::vector<int> rows = SelectedStoreRows(ListOf(page));
+    // Items made from the store's present fill name their rows; after another
+    // fill of the store they are found again by title.
+    const bool sameFill = factsValid_ && generation_ == SharedListStore().Generation();
+    std::vector<int> rows = sameFill ? ItemRows(ListOf(page)) : SelectedStoreRows(ListOf(page));
     if (rows.empty() && tell) ShowNoSelection();
     return rows;
 }
@@ -248,6 +270,32 @@ void ListPage::ShowInfo(HWND page) {
 void ListPage::LookUpOnline(HWND page) {
     const int row = SelectedIndex(page);
     if (const ListRow* item = ListStoreRow(row)) OpenOnlineLookup(item->typeCode, item->path.view(), item->title.view());
+}
+
+// The question names the file. A file of Windows' own (explorer.exe,
+// svchost.exe, rundll32.exe) is asked about through the protection dialog,
+// where the user has to tick that they know what they are doing.
+static bool ConfirmDeleteOnReboot(HWND page, const ListRow& row, std::string_view file) {
+    if (IsInWindowsFolders(file)) {
+        ListRow shown = row;
+        shown.path = file;
+        return ConfirmSystemFile(page, shown);
+    }
+    FixedText<1400> question;
+    LoadText(IDS_CONFIRM_DELETE_ON_REBOOT, question);
+    question.append(file);
+    return ShowProgramMessageText(question.c_str(), MB_YESNO | MB_ICONSTOP) == IDYES;
+}
+
+void ListPage::DeleteSelectedOnReboot(HWND page) {
+    const int index = SelectedIndex(page);
+    if (index < 0) return;
+    const ListRow row = *ListStoreRow(index);  // the question's message loop may refill the store
+    FixedText<MAX_PATH> program, file;
+    if (ExtractProgramFile(row.path.view(), program) <= 0) program = row.path.view();
+    // Named as it is spelt on disk: the program file comes upper-cased.
+    if (LongPathOf(program.view(), file) <= 0) file = program.view();
+    if (ConfirmDeleteOnReboot(page, row, file.view())) DeleteOnReboot(file.view());
 }
 
 void ListPage::SaveWidths(HWND page) const {
@@ -310,6 +358,9 @@ bool ListPage::OnSharedCommand(HWND page, int id, int code) {
             return true;
         case kCommandPlusInfo:
             LookUpOnline(page);
+            return true;
+        case kCommandDeleteOnReboot:
+            DeleteSelectedOnReboot(page);
             return true;
         case kCommandExploreFolder:
         case kCommandOpenProperties:

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 #include "shell/list_store.h"
 
 // The commands (button and menu ids) that a row allows. The page's buttons are
@@ -133,6 +133,7 @@ private:
     bool OnSharedCommand(HWND page, int id, int code);
     void ShowInfo(HWND page);
     void LookUpOnline(HWND page);
+    void DeleteSelectedOnReboot(HWND page);
     void LayOut(HWND page);
     template <class DisplayInfo>
     void AnswerDisplayInfo(DisplayInfo& info);

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 class ListStore;
 

@@ -6,16 +6,16 @@
 #include <utility>
 #include <vector>
 
-#include "shell/first_seen.h"
+#include "base/first_seen.h"
 #include "shell/list_page_hooks.h"
 #include "shell/list_store.h"
 #include "shell/options.h"
 #include "shell/page_commands.h"
 #include "shell/recent_store.h"
 #include "shell/row_facts.h"
-#include "startup/file_facts.h"
-#include "startup/file_search.h"
-#include "startup/text_helpers.h"
+#include "base/file_facts.h"
+#include "base/file_search.h"
+#include "base/text_helpers.h"
 
 namespace {
 
@@ -283,12 +283,6 @@ int SavedSortColumn(int listId) {
     if (!name) return -1;
     long saved = ReadOption(name, 0);
     return saved > 0 && saved <= kSortColumns ? static_cast<int>(saved - 1) : -1;
-}
-
-int CompareNoCase(std::string_view a, std::string_view b) {
-    int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
-                                b.data(), static_cast<int>(b.size()));
-    return result == 0 ? 0 : result - CSTR_EQUAL;
 }
 
 namespace {

@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 // Column positions with a direction flag of their own.
 inline constexpr int kSortColumns = 8;
@@ -29,9 +29,6 @@ void ResetSortDirections(int count = kSortColumns);
 const char* SortOptionName(int listId);
 // The remembered sort column, or -1 when the list was never sorted.
 int SavedSortColumn(int listId);
-
-// Case-blind comparison of two texts as lstrcmpiA does it, without terminators.
-int CompareNoCase(std::string_view a, std::string_view b);
 
 // "month/day/year hour:minute AM|PM" (12 characters or more) as "yyyymmddhhmm",
 // so that dates sort as text; other texts are copied as they are.

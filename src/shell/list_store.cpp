@@ -4,8 +4,8 @@
 
 #include "shell/app_state.h"
 #include "shell/options.h"
-#include "startup/command_line.h"
-#include "startup/text_helpers.h"
+#include "base/command_line.h"
+#include "base/text_helpers.h"
 
 namespace {
 

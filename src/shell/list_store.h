@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 // The store never holds more rows than this; the next append is refused.
 inline constexpr int kListStoreMaxRows = 4096;

@@ -11,9 +11,10 @@
 #include "shell/app_state.h"
 #include "shell/options.h"
 #include "shell/page_commands.h"
-#include "shell/registry.h"
-#include "startup/command_line.h"
-#include "startup/file_search.h"
+#include "base/registry.h"
+#include "base/unique_resource.h"
+#include "base/command_line.h"
+#include "base/file_search.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ HICON LoadSmallIcon(int id) {
 
 // One image list with what was added to it, so each icon goes in once.
 struct ImageSlot {
-    HIMAGELIST list = nullptr;
+    UniqueImageList list;
     std::map<std::string, int> imageByFile;  // "<file>,<index>" -> image, -1: the file gave none
     int pageImage = -1;
 };
@@ -88,10 +89,8 @@ std::array<ImageSlot, kImageListSlots>& Slots() {
 ImageSlot* SlotAt(int slot) { return slot >= 0 && slot < kImageListSlots ? &Slots()[static_cast<size_t>(slot)] : nullptr; }
 
 int AddIcon(HIMAGELIST list, HICON icon) {
-    if (!icon) return -1;
-    int image = ImageList_AddIcon(list, icon);
-    DestroyIcon(icon);
-    return image;
+    UniqueIcon owned(icon);
+    return owned ? ImageList_AddIcon(list, owned.get()) : -1;
 }
 
 int PageIconImage(ImageSlot& slot) {
@@ -99,8 +98,8 @@ int PageIconImage(ImageSlot& slot) {
     int icon = kOtherPageIcon;
     for (const PageIcon& entry : kPageIcons)
         if (entry.pageId == g_app.currentPageId) icon = entry.icon;
-    int image = AddIcon(slot.list, LoadSmallIcon(icon));
-    if (image < 0 && icon != kOtherPageIcon) image = AddIcon(slot.list, LoadSmallIcon(kOtherPageIcon));
+    int image = AddIcon(slot.list.get(), LoadSmallIcon(icon));
+    if (image < 0 && icon != kOtherPageIcon) image = AddIcon(slot.list.get(), LoadSmallIcon(kOtherPageIcon));
     slot.pageImage = image < 0 ? 0 : image;
     return slot.pageImage;
 }
@@ -161,30 +160,29 @@ HIMAGELIST CreateSmallImageList(HWND list, int slot) {
     ImageSlot* entry = SlotAt(slot);
     if (!entry) return nullptr;
     DestroyImageList(slot);
-    entry->list = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                   ILC_COLOR32 | ILC_MASK, 1, 1);
+    entry->list.reset(ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                       ILC_COLOR32 | ILC_MASK, 1, 1));
     if (!entry->list) return nullptr;
     // Image 0 is the program's icon; a stand-in keeps the numbering when it cannot be loaded.
-    if (AddIcon(entry->list, LoadSmallIcon(kProgramIcon)) < 0)
-        ImageList_AddIcon(entry->list, LoadIconA(nullptr, IDI_APPLICATION));
+    if (AddIcon(entry->list.get(), LoadSmallIcon(kProgramIcon)) < 0)
+        ImageList_AddIcon(entry->list.get(), LoadIconA(nullptr, IDI_APPLICATION));
     if (list) {
         // The slot owns the image list: the list view must not destroy it too.
         SetWindowLongPtrA(list, GWL_STYLE, GetWindowLongPtrA(list, GWL_STYLE) | LVS_SHAREIMAGELISTS);
-        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(entry->list));
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(entry->list.get()));
     }
-    return entry->list;
+    return entry->list.get();
 }
 
 void DestroyImageList(int slot) {
     ImageSlot* entry = SlotAt(slot);
     if (!entry) return;
-    if (entry->list) ImageList_Destroy(entry->list);
-    *entry = ImageSlot();
+    *entry = ImageSlot();  // the slot's image list goes with it
 }
 
 HIMAGELIST ImageListOf(int slot) {
     ImageSlot* entry = SlotAt(slot);
-    return entry ? entry->list : nullptr;
+    return entry ? entry->list.get() : nullptr;
 }
 
 int AddRowIcon(std::string_view path, int iconIndex, int slot) {
@@ -203,7 +201,7 @@ int AddRowIcon(std::string_view path, int iconIndex, int slot) {
             HICON icon = ExtractIconA(ResourceInstance(), file.c_str(), static_cast<UINT>(iconIndex));
             // ExtractIcon gives 1 for a file that is no program or icon file.
             if (icon == reinterpret_cast<HICON>(1)) icon = nullptr;
-            image = AddIcon(entry->list, icon);
+            image = AddIcon(entry->list.get(), icon);
         }
         entry->imageByFile.emplace(std::move(key), image);
     }

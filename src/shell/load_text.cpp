@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "shell/app_state.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 inline constexpr int kOverrideMax = 772;   // characters of an override text
 inline constexpr int kOverridableIds = 1166;  // ids 0 to 1165

@@ -1,22 +1,21 @@
 #include "shell/main_window.h"
 
-#include <objbase.h>
-
 #include <array>
+#include <optional>
 
+#include "base/registry.h"
+#include "base/unique_resource.h"
 #include "res/resource_ids.h"
 #include "shell/app_state.h"
-#include "shell/deferred_hooks.h"
-#include "shell/option_store.h"
 #include "shell/cookie_store.h"
 #include "shell/list_store.h"
 #include "shell/monitor_link.h"
+#include "shell/option_store.h"
 #include "shell/options.h"
 #include "shell/page_commands.h"
 #include "shell/property_sheet.h"
-#include "shell/registry.h"
-#include "startup/launch.h"
-#include "startup/self_startup.h"
+#include "shell/restart_commands.h"
+#include "shell/startup_hooks.h"
 
 namespace {
 
@@ -30,6 +29,12 @@ struct SharedGdi {
 SharedGdi& Gdi() {
     static SharedGdi gdi;
     return gdi;
+}
+
+// COM of the program's thread, from the start until the program ends.
+std::optional<ComScope>& ProgramCom() {
+    static std::optional<ComScope> com;
+    return com;
 }
 
 HFONT MakeFont(int height, int weight, bool underline, const char* face, BYTE pitchAndFamily = FF_SWISS) {
@@ -64,7 +69,7 @@ void EndProgram() {
     ended = true;
     ListStoreClear();
     CookieListStore().Clear();
-    CoUninitialize();
+    ProgramCom().reset();
     SaveOptions();
     PostQuitMessage(0);
 }
@@ -96,6 +101,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
+void StartProgramCom() {
+    if (!ProgramCom()) ProgramCom().emplace();
+}
+
 int NoteFontHeight(long noteSize) { return -int(noteSize & 255); }
 
 HFONT GetSharedFont(SharedFont which) {
@@ -124,7 +133,7 @@ void HandleMainCommand(HWND window, int id) {
             DestroyWindow(window);
             break;
         case kCommandToggleMonitorAutoStart:
-            SetSelfStartup(!g_app.monitorAutoStart);
+            SwitchMonitorAutoStart(!g_app.monitorAutoStart);
             break;
         case kCommandViewRestartCommands:
             ViewRestartCommands();

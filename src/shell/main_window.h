@@ -9,6 +9,8 @@ enum class SharedFont { Verdana18, Arial18, Arial18Underline, SansSerif14Bold, S
 
 // Registers the class and creates the window with its shared fonts and bitmaps.
 HWND CreateMainWindow(HINSTANCE instance);
+// COM for the program's thread until the main window ends the program.
+void StartProgramCom();
 HFONT GetSharedFont(SharedFont which);
 // One of the shared bitmaps 133-135, 154-156, 193, 158-160; nullptr for others.
 HBITMAP GetSharedBitmap(int resourceId);

@@ -7,7 +7,7 @@
 #include "shell/app_state.h"
 #include "shell/patrol_categories.h"
 #include "shell/sheet_chrome.h"
-#include "shell/unique_resource.h"
+#include "base/unique_resource.h"
 
 namespace {
 

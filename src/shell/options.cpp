@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 #include "shell/option_store.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 long ParseOptionText(std::string_view text) {
     size_t i = 0;

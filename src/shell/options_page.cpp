@@ -18,9 +18,8 @@
 #include "shell/patrol_categories.h"
 #include "shell/patrol_time.h"
 #include "shell/start_actions.h"
-#include "startup/delayed_start.h"
-#include "startup/launch.h"
-#include "startup/self_startup.h"
+#include "shell/startup_hooks.h"
+#include "base/windows_version.h"
 
 namespace {
 
@@ -110,7 +109,7 @@ void ShowOptionsState(HWND page) {
         if (const PatrolCategory* category = FindPatrolCategory(picture.titleId))
             AttachMonitorPicture(page, picture.pictureId, *category);
     }
-    Check(page, IDC_OPT_AUTOSTART, SelfStartupPresent());
+    Check(page, IDC_OPT_AUTOSTART, MonitorAutoStartPresent());
     for (const OptionBox& box : kOptionBoxes) Check(page, box.controlId, OptionValue(box.option) > 0);
     Check(page, IDC_OPT_ORIGINAL_TRAY_ICON, ReadOption("TrayIcon", 0) != kTrayIconPlain);
 }
@@ -145,8 +144,8 @@ void ExplorerMenuClicked(HWND page) {
 // The box shows what the machine's Run key holds afterwards, so a switch that
 // could not be made stays visible as such.
 void AutoStartClicked(HWND page) {
-    SetSelfStartup(Checked(page, IDC_OPT_AUTOSTART));
-    Check(page, IDC_OPT_AUTOSTART, SelfStartupPresent());
+    SwitchMonitorAutoStart(Checked(page, IDC_OPT_AUTOSTART));
+    Check(page, IDC_OPT_AUTOSTART, MonitorAutoStartPresent());
 }
 
 // Returns true when the control was one of the page's own.
@@ -169,7 +168,7 @@ bool OptionsCommand(HWND page, int id) {
         case IDC_OPT_VIEW_HISTORY: OpenHistoryViewer(page); return true;
         case IDC_OPT_VIEW_HOSTS: ViewHostsFile(); return true;
         case IDC_OPT_EXPORT: RunSettingsExport(page); return true;
-        case IDC_OPT_RESTORE_DELAYED: RestoreAllDelayed(); return true;
+        case IDC_OPT_RESTORE_DELAYED: RestoreDelayedStartPrograms(); return true;
         case IDC_OPT_REPORT: RunSystemReport(page); return true;
         case IDC_OPT_HIJACK_LOG: RunScanLog(page); return true;
         case IDC_OPT_SPREADSHEET: RunSpreadsheetReport(page); return true;

@@ -3,17 +3,18 @@
 #include <shellapi.h>
 
 #include "resource_ids.h"
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
+#include "base/unique_resource.h"
 #include "shell/list_page_hooks.h"
 #include "shell/list_store.h"
 #include "shell/list_view.h"
 #include "shell/load_text.h"
 #include "shell/page_commands.h"
 #include "shell/recent_store.h"
-#include "startup/command_line.h"
-#include "startup/file_search.h"
-#include "startup/launch.h"
-#include "startup/program_folders.h"
+#include "base/command_line.h"
+#include "base/file_search.h"
+#include "base/launch.h"
+#include "base/program_folders.h"
 
 namespace {
 
@@ -222,15 +223,14 @@ HMENU BuildPageMenu(int pageId, int row) {
 bool ShowListMenu(HWND page, HWND list, int pageId) {
     const int row = SelectedRow(list);
     if (row < 0) return false;
-    HMENU menu = BuildPageMenu(pageId, row);
+    UniqueMenu menu(BuildPageMenu(pageId, row));
     if (!menu) return false;
     POINT at = {};
     GetCursorPos(&at);
     SetForegroundWindow(page);
-    TrackPopupMenuEx(menu, TPM_RIGHTBUTTON, at.x, at.y, page, nullptr);
+    TrackPopupMenuEx(menu.get(), TPM_RIGHTBUTTON, at.x, at.y, page, nullptr);
     // The menu closes properly only after the owner has seen another message.
     PostMessageA(page, WM_NULL, 0, 0);
-    DestroyMenu(menu);
     return true;
 }
 

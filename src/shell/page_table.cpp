@@ -1,5 +1,8 @@
 #include "shell/page_table.h"
 
+#include "shell/frame_page.h"
+#include "shell/page_commands.h"
+
 namespace {
 
 std::vector<PageEntry>& Built() {
@@ -7,27 +10,17 @@ std::vector<PageEntry>& Built() {
     return pages;
 }
 
+std::vector<PageEntry>& Registered() {
+    static std::vector<PageEntry> pages;
+    return pages;
+}
+
 }  // namespace
 
 std::vector<PageEntry> PageTable(bool includeServices) {
-    static const PageEntry kTable[] = {
-        {102, 606, 170, 6026},   // Startup Programs
-        {197, 609, 200, 6055},   // Delayed Start
-        {139, 694, 180, 6040},   // IE Helpers
-        {137, 680, 182, 6039},   // Scheduled Tasks
-        {132, 636, 173, 6038},   // Services
-        {110, 607, 176, 6029},   // Active Tasks
-        {108, 608, 183, 6028},   // Cookies
-        {142, 739, 179, 6042},   // File Types
-        {195, 973, 198, 6052},   // Hidden Files
-        {214, 1192, 175, 6060},  // Recent
-        {201, 1155, 212, 6056},  // ActiveX
-        {215, 1310, 224, 6061},  // Registry Monitoring
-        {114, 610, 181, 6033},   // Options
-    };
     std::vector<PageEntry> pages;
-    for (const PageEntry& entry : kTable)
-        if (includeServices || entry.pageId != 6038) pages.push_back(entry);
+    for (const PageEntry& entry : Registered())
+        if (includeServices || entry.pageId != kPageServices) pages.push_back(entry);
     return pages;
 }
 
@@ -38,4 +31,12 @@ int StartPageIndex(const std::vector<PageEntry>& pages, int pageId) {
     for (size_t i = 0; i < pages.size(); ++i)
         if (pages[i].pageId == pageId) return int(i);
     return 0;
+}
+
+void SetPageTable(std::vector<PageEntry> pages) { Registered() = std::move(pages); }
+
+DLGPROC PageProcedure(int pageId) {
+    for (const PageEntry& entry : Registered())
+        if (entry.pageId == pageId && entry.procedure) return entry.procedure;
+    return FramePageProc<kPageStartup>;
 }

@@ -5,7 +5,7 @@
 #include "shell/app_state.h"
 #include "shell/options.h"
 #include "shell/page_commands.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace {
 

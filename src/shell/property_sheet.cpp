@@ -9,14 +9,15 @@
 
 #include "res/resource_ids.h"
 #include "shell/app_state.h"
-#include "shell/deferred_hooks.h"
+#include "shell/start_hooks.h"
 #include "shell/load_text.h"
 #include "shell/messages.h"
 #include "shell/page_commands.h"
 #include "shell/page_table.h"
 #include "shell/sheet_chrome.h"
 #include "shell/sound.h"
-#include "startup/browser.h"
+#include "shell/browser.h"
+#include "base/windows_version.h"
 
 namespace {
 

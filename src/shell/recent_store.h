@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 inline constexpr int kRecentStoreMaxRows = 4096;
 

@@ -3,11 +3,11 @@
 #include <unordered_map>
 
 #include "shell/cookie_store.h"
-#include "shell/first_seen.h"
+#include "base/first_seen.h"
 #include "shell/list_store.h"
 #include "shell/recent_store.h"
-#include "startup/command_line.h"
-#include "startup/version_info.h"
+#include "base/command_line.h"
+#include "base/version_info.h"
 
 namespace {
 

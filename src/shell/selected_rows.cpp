@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 #include "shell/list_store.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "base/text_helpers.h"
 #include "res/resource_ids.h"
 #include "shell/app_state.h"
 #include "shell/list_store.h"
@@ -14,7 +15,9 @@
 #include "shell/page_commands.h"
 #include "shell/page_table.h"
 #include "shell/placement.h"
-#include "shell/registry.h"
+#include "base/registry.h"
+#include "base/unique_resource.h"
+#include "base/windows_version.h"
 
 namespace {
 
@@ -30,7 +33,7 @@ struct SheetState {
     COLORREF hotColour = kNormalColour;
     HWND hotButton = nullptr;
     HWND hotPicture = nullptr;
-    HIMAGELIST tabImages = nullptr;
+    UniqueImageList tabImages;
 };
 
 SheetState& State() {
@@ -84,7 +87,7 @@ HWND FindSheetButtonByText(HWND sheet, const char* text) {
     for (HWND child = GetWindow(sheet, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char cls[32], caption[64];
         GetClassNameA(child, cls, sizeof(cls));
-        if (lstrcmpiA(cls, "Button") != 0) continue;
+        if (!EqualsNoCase(cls, "Button")) continue;
         GetWindowTextA(child, caption, sizeof(caption));
         if (lstrcmpA(caption, text) == 0) return child;
     }
@@ -94,17 +97,14 @@ HWND FindSheetButtonByText(HWND sheet, const char* text) {
 void SetTabImages(HWND tab) {
     SheetState& s = State();
     if (!s.tabImages) {
-        s.tabImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 1);
+        s.tabImages.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 1));
         for (const PageEntry& entry : BuiltPages()) {
-            HICON icon = static_cast<HICON>(
-                LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(entry.tabIcon), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-            if (icon) {
-                ImageList_AddIcon(s.tabImages, icon);
-                DestroyIcon(icon);
-            }
+            UniqueIcon icon(static_cast<HICON>(
+                LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(entry.tabIcon), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+            if (icon) ImageList_AddIcon(s.tabImages.get(), icon.get());
         }
     }
-    TabCtrl_SetImageList(tab, s.tabImages);
+    TabCtrl_SetImageList(tab, s.tabImages.get());
     int count = TabCtrl_GetItemCount(tab);
     for (int i = 0; i < count; ++i) {
         TCITEMA item{};
@@ -150,8 +150,7 @@ HWND VisiblePage() { return State().visiblePage; }
 
 void ResetSheetState() {
     SheetState& s = State();
-    if (s.tabImages) ImageList_Destroy(s.tabImages);
-    s = SheetState{};
+    s = SheetState{};  // the tab images go with the old state
     g_app.statusBar = nullptr;
 }
 
@@ -303,7 +302,7 @@ void TrackButtonHover(HWND page, POINT point) {
     HWND child = ChildWindowFromPointEx(page, point, CWP_SKIPINVISIBLE);
     char cls[16] = {};
     if (child && child != page) GetClassNameA(child, cls, sizeof(cls));
-    bool overButton = child && child != page && lstrcmpiA(cls, "Button") == 0 &&
+    bool overButton = child && child != page && EqualsNoCase(cls, "Button") &&
                       (GetWindowLongPtrA(child, GWL_STYLE) & 1);
     if (overButton) {
         s.hotColour = kHotColour;

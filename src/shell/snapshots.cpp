@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "startup/approved_baseline.h"
+#include "base/file_facts.h"
+#include "base/file_search.h"
+#include "base/first_seen.h"
+#include "base/program_folders.h"
+#include "base/registry.h"
+#include "base/text_helpers.h"
 #include "shell/category_scanners.h"
-#include "shell/first_seen.h"
 #include "shell/list_store.h"
-#include "shell/registry.h"
-#include "startup/file_facts.h"
-#include "startup/file_search.h"
-#include "startup/program_folders.h"
 
 namespace {
 
@@ -31,7 +31,77 @@ SnapshotSpec SpecOf(SnapshotKey which) {
     return {"Services", ScanCategory::Services};
 }
 
+constexpr const char* kFirstSeenCategories[] = {"Startup", "IEHelper", "Services", "Tasks", "ActiveTasks",
+                                                "FileTypes", "Hidden"};
+
+bool DefaultValueEmpty(std::string_view subkey) {
+    FixedText<260> value;
+    return RegReadString(subkey, "", HKEY_CURRENT_USER, value) <= 0;
+}
+
+void RecordRows(std::string_view categoryKey) {
+    for (int i = 0; i < ListStoreCount(); ++i)
+        if (const ListRow* row = ListStoreRow(i)) RecordFirstSeen(categoryKey, row->path.view());
+}
+
 }  // namespace
+
+void RecordApprovedBaseline() {
+    if (RunCategoryScanner(ScanCategory::Startup)) {
+        std::string path = ProgramSubkey("Run");
+        FixedText<MAX_PATH> name;
+        for (int i = 0; i < ListStoreCount(); ++i) {
+            const ListRow* row = ListStoreRow(i);
+            if (!row) continue;
+            NoteName(row->path.view(), name);
+            if (!name.empty()) RegWriteString(HKEY_CURRENT_USER, path, name.view(), std::to_string(row->typeCode));
+        }
+    }
+    ListStoreClear();
+    const struct { ScanCategory scan; const char* key; } byTitle[] = {
+        {ScanCategory::IEHelpers, "IEHelpers"},
+        {ScanCategory::ScheduledTasks, "Tasks"},
+    };
+    for (const auto& step : byTitle) {
+        if (RunCategoryScanner(step.scan)) {
+            std::string path = ProgramSubkey(step.key);
+            for (int i = 0; i < ListStoreCount(); ++i)
+                if (const ListRow* row = ListStoreRow(i); row && !row->title.empty())
+                    RegWriteString(HKEY_CURRENT_USER, path, row->title.view(), std::to_string(row->typeCode));
+        }
+        ListStoreClear();
+    }
+}
+
+void SeedFirstSeenStores() {
+    if (DefaultValueEmpty(kDetectedKey)) {
+        RegCreateForWrite(HKEY_CURRENT_USER, kDetectedKey);
+        for (const char* category : kFirstSeenCategories)
+            RegCreateForWrite(HKEY_CURRENT_USER, FirstSeenCategoryPath(category));
+        RegWriteString(HKEY_CURRENT_USER, kDetectedKey, "", TodayText().view());
+        const struct { ScanCategory scan; const char* key; } seeds[] = {
+            {ScanCategory::Startup, "Startup"},       {ScanCategory::IEHelpers, "IEHelper"},
+            {ScanCategory::ScheduledTasks, "Tasks"},  {ScanCategory::Services, "Services"},
+            {ScanCategory::FileTypes, "FileTypes"},   {ScanCategory::RunningPrograms, "ActiveTasks"},
+            {ScanCategory::Hidden, "Hidden"},
+        };
+        for (const auto& seed : seeds)
+            if (RunCategoryScanner(seed.scan)) RecordRows(seed.key);
+        ListStoreClear();
+    }
+    std::string activeX = FirstSeenCategoryPath("ActiveX");
+    if (DefaultValueEmpty(activeX) && HasCategoryScanner(ScanCategory::ActiveX)) {
+        RegWriteString(HKEY_CURRENT_USER, activeX, "", "P");
+        RunCategoryScanner(ScanCategory::ActiveX);
+        FixedText<25> date;
+        for (int i = 0; i < ListStoreCount(); ++i) {
+            const ListRow* row = ListStoreRow(i);
+            if (row && FirstSeenDate(1200, row->detail.view(), date) == 0)
+                RecordFirstSeen("ActiveX", row->detail.view());
+        }
+        ListStoreClear();
+    }
+}
 
 void ResetSnapshots() {
     for (const char* name : {"Run", "IEHelpers", "Tasks"}) {
@@ -88,8 +158,8 @@ bool RecordSystemFile(std::string_view name, std::string_view path, std::string_
     RegWriteString(HKEY_LOCAL_MACHINE, key, "Type", "0");
     if (!comment.empty()) RegWriteString(HKEY_CURRENT_USER, key, "Comment", comment);
     RegWriteString(HKEY_LOCAL_MACHINE, key, "Location", path);
-    char folder[MAX_PATH];
-    if (DataFolder(folder, sizeof(folder)) <= 0) return false;
-    std::string copy = std::string(folder) + "\\" + std::string(name);
+    FixedText<MAX_PATH> folder;
+    if (DataFolder(folder) <= 0) return false;
+    std::string copy = std::string(folder.view()) + "\\" + std::string(name);
     return CopyFileA(std::string(path).c_str(), copy.c_str(), FALSE) != FALSE;
 }

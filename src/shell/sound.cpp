@@ -6,8 +6,9 @@
 #include "res/resource_ids.h"
 #include "shell/app_state.h"
 #include "shell/options.h"
-#include "shell/registry.h"
-#include "startup/file_search.h"
+#include "base/registry.h"
+#include "base/file_search.h"
+#include "base/windows_version.h"
 
 #ifndef SND_SENTRY
 #define SND_SENTRY 0x00080000

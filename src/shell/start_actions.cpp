@@ -5,20 +5,20 @@
 #include <cstdio>
 #include <string>
 
+#include "base/file_search.h"
+#include "base/first_seen.h"
+#include "base/launch.h"
+#include "base/registry.h"
+#include "base/text_helpers.h"
+#include "base/windows_version.h"
 #include "shell/app_state.h"
-#include "shell/deferred_hooks.h"
-#include "startup/delayed_start.h"
-#include "shell/option_store.h"
 #include "shell/explorer_verb.h"
-#include "shell/first_seen.h"
 #include "shell/load_text.h"
+#include "shell/option_store.h"
 #include "shell/options.h"
-#include "shell/registry.h"
 #include "shell/snapshots.h"
-#include "startup/file_search.h"
-#include "startup/program_folders.h"
-#include "startup/self_startup.h"
-#include "startup/text_helpers.h"
+#include "shell/start_hooks.h"
+#include "shell/startup_hooks.h"
 
 namespace {
 
@@ -34,19 +34,6 @@ constexpr const char* kSavedPlacements[] = {
 };
 
 std::string ProgramSubkey(std::string_view name) { return std::string(kProgramKey) + "\\" + std::string(name); }
-
-void RunRegRepair() {
-    char folder[MAX_PATH];
-    if (DataFolder(folder, sizeof(folder)) <= 0) return;
-    std::string file = std::string(folder) + "\\temp.reg";
-    if (!FileExists(file)) return;
-    char command[MAX_PATH + 32];
-    std::snprintf(command, sizeof(command), "regedit /s %s", file.c_str());
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    WinExec(command, SW_SHOWNORMAL);
-#pragma GCC diagnostic pop
-}
 
 void RestoreAUOption() {
     DWORD value = RegReadDword(HKEY_CURRENT_USER, kProgramKey, "AUOptions");
@@ -69,7 +56,7 @@ WORD LanguageIdOf(const char* code) {
         {"sq", 28}, {"tr", 31}, {"ar", 1}, {"fi", 11}, {"cn", 4},
     };
     for (const auto& language : kLanguages)
-        if (lstrcmpiA(code, language.code) == 0) return language.id;
+        if (EqualsNoCase(code, language.code)) return language.id;
     return 0;
 }
 
@@ -88,7 +75,7 @@ void InitializeFirstRun() {
     for (const char* sub : {"Nuts", "Cookies", "Options", "Run", "IEHelpers", "HostFile", "Tasks"})
         RegCreateForWrite(HKEY_CURRENT_USER, ProgramSubkey(sub));
     RegWriteString(HKEY_CURRENT_USER, kProgramKey, "", TodayText().view());
-    SetSelfStartup(true);
+    SwitchMonitorAutoStart(true);
 }
 
 void SaveWindowsUpdateSetting() {
@@ -98,7 +85,7 @@ void SaveWindowsUpdateSetting() {
 }
 
 void SaveUacSettings() {
-    if (!IsVistaOrLater() || g_app.is64BitWindows) return;
+    if (!IsVistaOrLater() || IsWindows64()) return;
     for (const char* name : {"ConsentPromptBehaviorAdmin", "EnableLUA", "PromptOnSecureDesktop"}) {
         if (RegReadDwordOrMissing(RegOpenForRead(HKEY_CURRENT_USER, kProgramKey), name) != -1) continue;
         DWORD value = DWORD(RegReadDwordOrMissing(RegOpenForRead(HKEY_LOCAL_MACHINE, kUacKey), name));
@@ -111,9 +98,9 @@ void RecordSystemFilesOnce() {
     FixedText<260> recorded;
     if (RegReadString(sysfiles, "", HKEY_LOCAL_MACHINE, recorded) > 0) return;
     RegCreateForWrite(HKEY_LOCAL_MACHINE, sysfiles);
-    char hosts[MAX_PATH];
-    HostsFilePath(hosts, sizeof(hosts));
-    RecordSystemFile("HOSTS", hosts, "HOST file can be used to protect or redirect domain access.");
+    FixedText<MAX_PATH> hosts;
+    HostsFilePath(hosts);
+    RecordSystemFile("HOSTS", hosts.view(), "HOST file can be used to protect or redirect domain access.");
     RecordSystemFile("Autoexec.bat", "C:\\autoexec.bat", "Runs at system boot time at command level.");
     RecordSystemFile("Config.sys", "C:\\Config.sys", "Used at system boot time at command level.");
     RegWriteString(HKEY_LOCAL_MACHINE, sysfiles, "", TodayText().view());
@@ -130,7 +117,7 @@ void CheckVersionChange() {
     if (!ContainsNoCase(lastVersion.view(), kProgramVersion)) {
         ResetSnapshots();
         RegWriteString(HKEY_CURRENT_USER, kProgramKey, "NewVersion", kProgramVersion);
-        SetSelfStartup(true);
+        SwitchMonitorAutoStart(true);
     }
     if (ReadOption("Cleanup", 0) != 0) {
         ResetSnapshots();
@@ -167,10 +154,10 @@ void PerformStartAction(StartAction action) {
     switch (action) {
         case StartAction::Restore:
             RestoreDefaults();
-            RestoreAllDelayed();
+            RestoreDelayedStartPrograms();
             if (ExplorerVerbPresent()) RemoveExplorerVerb();
             break;
-        case StartAction::RegRepair: RunRegRepair(); break;
+        case StartAction::RegRepair: ImportSavedRegFile(); break;
         case StartAction::AUOption: RestoreAUOption(); break;
         case StartAction::SetPrefix: RestoreUrlPrefix(); break;
         case StartAction::None: break;
@@ -193,8 +180,8 @@ void InitializeStart() {
     InitFileTypeSnapshots();
     LoadOptions();
     SyncExplorerVerb();
-    g_app.monitorAutoStart = SelfStartupPresent();
-    LoadDelayedList();
+    g_app.monitorAutoStart = MonitorAutoStartPresent();
+    LoadDelayedStartList();
 }
 
 void RotateFirstSeenPruning() {

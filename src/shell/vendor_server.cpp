@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/registry.h"
+#include "base/registry.h"
 
 std::string VendorServer() {
     FixedText<261> value;

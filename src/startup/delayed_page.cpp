@@ -5,18 +5,23 @@
 #include <vector>
 
 #include "res/resource_ids.h"
+#include "base/fixed_text.h"
 #include "shell/list_page.h"
+#include "shell/list_view.h"
 #include "shell/load_text.h"
 #include "shell/messages.h"
 #include "shell/page_commands.h"
 #include "shell/page_menu.h"
-#include "startup/delay_dialogs.h"
-#include "startup/delay_store.h"
-#include "startup/delayed_start.h"
-#include "startup/file_search.h"
-#include "startup/launch.h"
-#include "startup/processes.h"
-#include "startup/text_helpers.h"
+#include "startup/delayed/delay_dialogs.h"
+#include "startup/delayed/delay_values.h"
+#include "startup/delayed/delayed_programs.h"
+#include "base/file_search.h"
+#include "shell/browse_for_program.h"
+#include "startup/delayed/delayed_launch.h"
+#include "base/processes.h"
+#include "shell/selected_rows.h"
+#include "base/text_helpers.h"
+#include "base/windows_version.h"
 
 namespace {
 

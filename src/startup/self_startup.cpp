@@ -8,12 +8,12 @@
 #include "shell/app_state.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
-#include "shell/registry.h"
-#include "startup/program_folders.h"
-#include "startup/remove_item.h"
-#include "startup/startup_change_record.h"
-#include "startup/startup_scanner.h"
-#include "startup/text_helpers.h"
+#include "base/registry.h"
+#include "base/program_folders.h"
+#include "startup/disable/remove_item.h"
+#include "startup/disable/startup_change_record.h"
+#include "startup/locations/startup_scanner.h"
+#include "base/text_helpers.h"
 
 namespace {
 
@@ -47,9 +47,9 @@ bool SelfStartupPresent() {
 
 bool SetSelfStartup(bool on) {
     if (on) {
-        char folder[MAX_PATH] = {};
-        ProgramFolder(folder, sizeof(folder));
-        std::string command = std::string(folder) + "\\sentrivox.exe -expressboot";
+        FixedText<MAX_PATH> folder;
+        ProgramFolder(folder);
+        std::string command = std::string(folder.view()) + "\\sentrivox.exe -expressboot";
         if (!RegWriteString(HKEY_LOCAL_MACHINE, kMachineRunKey, LoadTextString(2, 64), command)) return false;
         g_app.monitorAutoStart = true;
         RecordStartupChange(command, 1);

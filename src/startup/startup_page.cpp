@@ -10,14 +10,15 @@
 #include "shell/options.h"
 #include "shell/page_commands.h"
 #include "shell/page_menu.h"
-#include "startup/disabled_store.h"
-#include "startup/first_detected.h"
-#include "startup/location_text.h"
-#include "startup/location_types.h"
+#include "startup/disable/disabled_index.h"
+#include "base/first_detected.h"
+#include "startup/locations/location_text.h"
+#include "startup/locations/location_types.h"
 #include "startup/startup_page_commands.h"
-#include "startup/startup_scanner.h"
-#include "startup/startup_type_tags.h"
-#include "startup/text_helpers.h"
+#include "startup/locations/startup_scanner.h"
+#include "startup/locations/startup_type_tags.h"
+#include "base/text_helpers.h"
+#include "base/windows_version.h"
 
 namespace {
 
@@ -128,7 +129,6 @@ private:
                 WriteOption(kAdvancedOption, IsDlgButtonChecked(page, IDC_STARTUP_ADVANCED) == BST_CHECKED ? 1 : 0);
                 changed = true;
                 break;
-            case kCommandDeleteOnReboot: DeleteSelectedOnReboot(page); return true;
             case IDC_ADD: changed = AddStartupProgram(page); break;
             case IDC_REMOVE: changed = RemoveSelectedStartup(page); break;
             case IDC_DISABLE: changed = DisableSelectedStartup(page, false); break;

@@ -4,28 +4,29 @@
 #include <vector>
 
 #include "resource_ids.h"
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 #include "shell/list_store.h"
 #include "shell/list_view.h"
 #include "shell/load_text.h"
 #include "shell/messages.h"
-#include "startup/command_line.h"
-#include "startup/delayed_start.h"
-#include "startup/delete_on_reboot.h"
-#include "startup/disable_item.h"
-#include "startup/disabled_store.h"
-#include "startup/info_dialog.h"
-#include "startup/launch.h"
-#include "startup/location_types.h"
-#include "startup/online_lookup.h"
-#include "startup/processes.h"
-#include "startup/raw_values.h"
-#include "startup/remove_item.h"
-#include "startup/run_entries.h"
+#include "base/command_line.h"
+#include "startup/delayed/delayed_programs.h"
+#include "shell/delete_on_reboot.h"
+#include "startup/disable/disable_or_enable.h"
+#include "startup/disable/disabled_index.h"
+#include "shell/info_dialog.h"
+#include "shell/browse_for_program.h"
+#include "startup/locations/location_types.h"
+#include "shell/online_lookup.h"
+#include "base/processes.h"
+#include "shell/end_program.h"
+#include "base/raw_values.h"
+#include "startup/disable/remove_item.h"
+#include "startup/locations/run_entries.h"
 #include "shell/selected_rows.h"
-#include "startup/startup_change_record.h"
-#include "startup/text_helpers.h"
-#include "startup/version_info.h"
+#include "startup/disable/startup_change_record.h"
+#include "base/text_helpers.h"
+#include "base/version_info.h"
 
 namespace {
 
@@ -186,6 +187,17 @@ bool DisableSelectedStartup(HWND page, bool enable) {
     return !rows.empty();
 }
 
+void MoveToDelayedStart(HWND page) {
+    const std::vector<int> rows = SelectedEntries(page);
+    for (int row : rows) {
+        // A copy: the store is the page's and stays as it is until the refill.
+        const ListRow* stored = ListStoreRow(row);
+        if (!stored) continue;
+        const ListRow entry = *stored;
+        if (MoveEntryToDelayedStart(entry) == DelayMove::OwnEntry) break;
+    }
+}
+
 bool MoveSelectedToDelayedStart(HWND page) {
     if (SelectedItem(ListOf(page)) < 0) {
         ShowNoSelection();
@@ -193,12 +205,4 @@ bool MoveSelectedToDelayedStart(HWND page) {
     }
     MoveToDelayedStart(page);
     return true;
-}
-
-void DeleteSelectedOnReboot(HWND page) {
-    const ListRow* row = SelectedEntry(page);
-    if (!row) return;
-    const FixedText<260> file = ProgramFileOf(*row);
-    if (ShowProgramMessage(IDS_CONFIRM_DELETE_ON_REBOOT, MB_YESNO | MB_ICONSTOP) != IDYES) return;
-    DeleteOnReboot(file.view());
 }

@@ -27,5 +27,6 @@ bool RemoveSelectedStartup(HWND page);
 bool DisableSelectedStartup(HWND page, bool enable);
 // "&Move to Delayed Start Program List".
 bool MoveSelectedToDelayedStart(HWND page);
-// "Delete &File on Reboot" for the selected entry's program, after string 800.
-void DeleteSelectedOnReboot(HWND page);
+// The same for the page's selected rows of list 1000, each moved in turn
+// (stopping at the program's own entry); string 57 when none is selected.
+void MoveToDelayedStart(HWND page);

@@ -1,6 +1,6 @@
 #include "sysobjects/service_cells.h"
 
-#include "startup/text_helpers.h"
+#include "base/text_helpers.h"
 #include "sysobjects/service_rows.h"
 #include "sysobjects/service_scanner.h"
 

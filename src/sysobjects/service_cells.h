@@ -2,7 +2,7 @@
 // own fields.
 #pragma once
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 #include "shell/list_store.h"
 #include "sysobjects/service_control.h"
 

@@ -9,8 +9,8 @@
 
 #include <string_view>
 
-#include "shell/fixed_text.h"
-#include "shell/unique_resource.h"
+#include "base/fixed_text.h"
+#include "base/unique_resource.h"
 
 using UniqueServiceHandle = UniqueResource<SC_HANDLE, CloseServiceHandle>;
 

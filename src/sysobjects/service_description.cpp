@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "startup/command_line.h"
+#include "base/command_line.h"
 #include "sysobjects/service_values.h"
 
 namespace {

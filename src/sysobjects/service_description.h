@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 // Looks for the first service whose file (its ImagePath, or its ServiceDll
 // when the image path contains "svchost.exe", resolved by ExtractProgramFile)

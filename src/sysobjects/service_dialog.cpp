@@ -4,11 +4,12 @@
 #include <string>
 
 #include "res/resource_ids.h"
+#include "info_ids.h"
 #include "shell/history.h"
 #include "shell/load_text.h"
 #include "shell/messages.h"
-#include "startup/info_dialog.h"
-#include "startup/info_item.h"
+#include "shell/info_dialog.h"
+#include "shell/info_item.h"
 #include "sysobjects/service_control.h"
 #include "sysobjects/service_rows.h"
 

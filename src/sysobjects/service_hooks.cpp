@@ -1,6 +1,6 @@
 #include "sysobjects/service_hooks.h"
 
-#include "startup/info_type_text.h"
+#include "shell/info_type_text.h"
 #include "sysobjects/service_description.h"
 #include "sysobjects/service_dialog.h"
 #include "sysobjects/service_scanner.h"

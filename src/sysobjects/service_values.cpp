@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "shell/app_state.h"
-#include "shell/registry.h"
-#include "shell/unique_resource.h"
-#include "startup/text_helpers.h"
+#include "base/registry.h"
+#include "base/unique_resource.h"
+#include "base/text_helpers.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ long ReadServiceNumber(HKEY key, const char* name) {
 bool ApplyServiceDll(HKEY serviceKey, std::string_view hostMark, ServiceFileText& imagePath) {
     if (!ContainsNoCase(imagePath.view(), hostMark)) return false;
     UniqueHkey parameters;
-    if (RegOpenKeyExA(serviceKey, "Parameters", 0, g_app.readMask, parameters.put()) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(serviceKey, "Parameters", 0, RegistryReadMask(), parameters.put()) == ERROR_SUCCESS) {
         ServiceFileText dll;
         if (ReadServicePath(parameters.get(), "ServiceDll", dll) > 0) imagePath = dll.view();
     }
@@ -95,7 +95,7 @@ bool ForEachServiceKey(const std::function<bool(std::string_view keyName, HKEY k
         if (rc == ERROR_NO_MORE_ITEMS) break;
         if (rc != ERROR_SUCCESS || length == 0) continue;
         UniqueHkey key;
-        if (RegOpenKeyExA(services.get(), name, 0, g_app.readMask, key.put()) != ERROR_SUCCESS) continue;
+        if (RegOpenKeyExA(services.get(), name, 0, RegistryReadMask(), key.put()) != ERROR_SUCCESS) continue;
         if (!visit(std::string_view(name, length), key.get())) break;
     }
     return true;

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string_view>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 
 inline constexpr const char* kServicesKey = "SYSTEM\\CurrentControlSet\\Services";
 // ImagePath and ServiceDll are read with room for this many characters.

@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
 #include "shell/history.h"
 #include "shell/list_store.h"
-#include "shell/unique_resource.h"
-#include "startup/command_line.h"
-#include "startup/processes.h"
-#include "startup/removal_report.h"
+#include "base/unique_resource.h"
+#include "base/command_line.h"
+#include "base/processes.h"
+#include "shell/removal_report.h"
 
 namespace {
 

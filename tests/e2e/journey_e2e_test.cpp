@@ -8,7 +8,7 @@
 #include <string>
 
 #include "e2e/program_fixture.h"
-#include "shell/first_seen.h"
+#include "base/first_seen.h"
 
 namespace e2e {
 namespace {

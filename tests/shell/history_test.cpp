@@ -10,8 +10,8 @@
 #include "shell/history_names.h"
 #include "shell/load_text.h"
 #include "shell/options.h"
-#include "shell/registry.h"
-#include "shell/unique_resource.h"
+#include "base/registry.h"
+#include "base/unique_resource.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "shell/page_commands.h"
 #include "shell/page_menu.h"
 #include "shell/recent_store.h"
-#include "startup/program_folders.h"
+#include "base/program_folders.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "resource_ids.h"
 #include "shell/app_state.h"
 #include "shell/list_page_hooks.h"
+#include "base/text_helpers.h"
 #include "shell/list_sort.h"
 #include "shell/list_store.h"
 #include "shell/list_test_support.h"

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "shell/list_store.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/row_facts.h"
-#include "startup/command_line.h"
-#include "startup/version_info.h"
+#include "base/command_line.h"
+#include "base/version_info.h"
 
 namespace {
 

@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "shell/list_page_hooks.h"
+#include "base/text_helpers.h"
 #include "shell/list_sort.h"
 #include "shell/list_store.h"
 #include "shell/list_test_support.h"
 #include "shell/options.h"
 #include "shell/page_commands.h"
 #include "shell/recent_store.h"
-#include "shell/registry.h"
-#include "startup/command_line.h"
+#include "base/registry.h"
+#include "base/command_line.h"
 
 namespace {
 

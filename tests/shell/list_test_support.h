@@ -12,7 +12,7 @@
 
 #include "shell/list_store.h"
 #include "shell/list_view.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace listtest {
 

@@ -11,7 +11,7 @@
 #include "shell/list_view.h"
 #include "shell/options.h"
 #include "shell/page_commands.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "shell/app_state.h"
 #include "shell/load_text.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace {
 

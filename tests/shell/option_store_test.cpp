@@ -2,7 +2,7 @@
 
 #include "shell/option_store.h"
 #include "shell/options.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace {
 
@@ -11,9 +11,9 @@ protected:
     void SetUp() override { RegDeleteTree(HKEY_CURRENT_USER, kOptionsKey); }
     void TearDown() override { RegDeleteTree(HKEY_CURRENT_USER, kOptionsKey); }
     static std::string Stored(const char* name) {
-        char text[32];
-        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text, sizeof(text));
-        return text;
+        FixedText<32> text;
+        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text);
+        return std::string(text.view());
     }
 };
 

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "dialog_actions.h"
+#include "support/dialog_actions.h"
 #include "res/options_ids.h"
 #include "shell/hide_alerts.h"
 #include "shell/option_store.h"
 #include "shell/options.h"
-#include "shell/registry.h"
-#include "startup/dialog_watch.h"
-#include "stored_options_fixture.h"
+#include "base/registry.h"
+#include "support/box_answerer.h"
+#include "shell/stored_options_fixture.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ protected:
     // Runs the dialog while act works on it from a second thread, then closes it.
     template <class Act>
     static void WithDialog(Act act) {
-        DialogWatch watch([&](HWND dialog) {
+        testsupport::BoxAnswerer watch([&](HWND dialog) {
             act(dialog);
             Press(dialog, IDOK);
         });
@@ -111,9 +111,9 @@ TEST_F(HideAlerts, ClicksChangeTheRowsOption) {
         Click(dialog, IDC_ALERT_RUNONCE);
     });
     EXPECT_EQ(OptionValue("HideRunOnce"), 1);
-    char stored[8] = {};
-    RegReadString(kOptionsKey, "HideStartup", HKEY_CURRENT_USER, stored, sizeof(stored));
-    EXPECT_STREQ(stored, "") << "the caller writes the options back";
+    FixedText<8> stored;
+    RegReadString(kOptionsKey, "HideStartup", HKEY_CURRENT_USER, stored);
+    EXPECT_STREQ(stored.c_str(), "") << "the caller writes the options back";
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "dialog_actions.h"
+#include "support/dialog_actions.h"
 #include "support/page_host.h"
 #include "res/options_ids.h"
 #include "res/resource_ids.h"
@@ -14,8 +14,8 @@
 #include "shell/option_store.h"
 #include "shell/options.h"
 #include "shell/options_page.h"
-#include "shell/registry.h"
-#include "startup/dialog_watch.h"
+#include "base/registry.h"
+#include "support/box_answerer.h"
 #include "support/registry_fixture.h"
 
 namespace {
@@ -43,9 +43,9 @@ protected:
         for (const auto& [name, value] : options) RegWriteString(HKEY_CURRENT_USER, kOptionsKey, name, value);
     }
     static std::string Stored(const char* name) {
-        char text[32] = {};
-        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text, sizeof(text));
-        return text;
+        FixedText<32> text;
+        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text);
+        return std::string(text.view());
     }
     PageHost& Open() {
         host_ = std::make_unique<PageHost>(IDD_PAGE_OPTIONS, OptionsPageProc);
@@ -131,7 +131,7 @@ TEST_F(OptionsPage, ExplorerIntegrationRemovesAndRestoresTheVerb) {
 TEST_F(OptionsPage, HidingTheTaskbarIconShowsTheNoteFirst) {
     PageHost& page = Open();
     std::string note;
-    DialogWatch watch([&](HWND dialog) {
+    testsupport::BoxAnswerer watch([&](HWND dialog) {
         note = Text(dialog, IDC_NOTE_TEXT);
         Press(dialog, IDOK);
     });
@@ -140,7 +140,7 @@ TEST_F(OptionsPage, HidingTheTaskbarIconShowsTheNoteFirst) {
     EXPECT_EQ(note, LoadTextString(IDS_TRAY_HIDDEN_NOTE));
     EXPECT_EQ(Stored("HideBrisko"), "1");
 
-    DialogWatch none([](HWND dialog) { Press(dialog, IDOK); }, 500);
+    testsupport::BoxAnswerer none([](HWND dialog) { Press(dialog, IDOK); }, 500);
     page.Click(IDC_OPT_HIDE_TRAY);
     none.Stop();
     EXPECT_FALSE(none.seen()) << "showing the icon again needs no note";
@@ -150,17 +150,17 @@ TEST_F(OptionsPage, HidingTheTaskbarIconShowsTheNoteFirst) {
 TEST_F(OptionsPage, AllowingPlusInfoThanksTheUser) {
     PageHost& page = Open();
     std::string text;
-    DialogWatch watch([&](HWND box) {
+    testsupport::BoxAnswerer watch([&](HWND box) {
         text = Text(box, 0xFFFF);  // a message box's text
         Press(box, IDOK);
     });
     page.Click(IDC_OPT_PLUS_INFO);
     watch.Stop();
     EXPECT_TRUE(watch.seen());
-    EXPECT_NE(text.find("Thank you for your support."), std::string::npos) << text;
+    EXPECT_NE(text.find("Thank you for your support."), std::string::npos) << text.c_str();
     EXPECT_EQ(Stored("PlusFormat"), "1");
 
-    DialogWatch none([](HWND box) { Press(box, IDOK); }, 500);
+    testsupport::BoxAnswerer none([](HWND box) { Press(box, IDOK); }, 500);
     page.Click(IDC_OPT_PLUS_INFO);
     none.Stop();
     EXPECT_FALSE(none.seen());
@@ -178,7 +178,7 @@ TEST_F(OptionsPage, PicturesSetTheirCategorysPatrolTime) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.option);
         std::string caption;
-        DialogWatch watch([&](HWND dialog) {
+        testsupport::BoxAnswerer watch([&](HWND dialog) {
             caption = Caption(dialog);
             Type(dialog, IDC_PATROL_MINUTES, "0");
             Press(dialog, IDOK);
@@ -193,7 +193,7 @@ TEST_F(OptionsPage, PicturesSetTheirCategorysPatrolTime) {
 
 TEST_F(OptionsPage, HiddenAlertsReachTheRegistryWhenTheDialogCloses) {
     PageHost& page = Open();
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         Click(dialog, IDC_ALERT_SHOW_ALL);  // on by default: rows become choosable
         Click(dialog, IDC_ALERT_TASKS);
         Click(dialog, IDC_ALERT_TASKS_PREVENT);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/options.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 namespace {
 
@@ -32,9 +32,9 @@ TEST_F(Options, WriteRaisesUpdateEvenWhenUnchanged) {
     WriteOption("SentrivoxTestA", 5);
     RegWriteString(HKEY_CURRENT_USER, kOptionsKey, "Update", "0");
     WriteOption("SentrivoxTestA", 5);
-    char text[8];
-    RegReadString(kOptionsKey, "Update", HKEY_CURRENT_USER, text, sizeof(text));
-    EXPECT_STREQ(text, "1");
+    FixedText<8> text;
+    RegReadString(kOptionsKey, "Update", HKEY_CURRENT_USER, text);
+    EXPECT_STREQ(text.c_str(), "1");
     EXPECT_EQ(ReadOption("SentrivoxTestA", 0), 5);
 }
 

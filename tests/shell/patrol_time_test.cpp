@@ -5,9 +5,9 @@
 #include <atomic>
 #include <string>
 
-#include "dialog_actions.h"
+#include "support/dialog_actions.h"
 #include "support/page_host.h"
-#include "stored_options_fixture.h"
+#include "shell/stored_options_fixture.h"
 #include "res/options_ids.h"
 #include "res/resource_ids.h"
 #include "shell/frame_page.h"
@@ -17,8 +17,8 @@
 #include "shell/options.h"
 #include "shell/patrol_categories.h"
 #include "shell/patrol_time.h"
-#include "shell/registry.h"
-#include "startup/dialog_watch.h"
+#include "base/registry.h"
+#include "support/box_answerer.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ TEST(MonitorPicture, ShowsRealtimeBeforeMinutes) {
 
 TEST_F(PatrolTime, OpensWithTheCategorysTitleMinutesAndRealtimeSwitch) {
     Given({{"Start", "7"}, {"RealtimeStartup", "1"}});
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         EXPECT_EQ(Caption(dialog), "Patrol Time for Startup Programs");
         EXPECT_EQ(Text(dialog, IDC_PATROL_MINUTES), "7");
         EXPECT_EQ(SliderPosition(dialog), 7);
@@ -62,7 +62,7 @@ TEST_F(PatrolTime, OpensWithTheCategorysTitleMinutesAndRealtimeSwitch) {
 
 TEST_F(PatrolTime, ACategoryWithoutRealtimeWatchingHidesTheSwitch) {
     Given({{"Tasks", "12"}});
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         EXPECT_EQ(Caption(dialog), "Patrol Time for Tasks");
         EXPECT_FALSE(Visible(dialog, IDC_PATROL_REALTIME));
         Press(dialog, IDOK);
@@ -83,7 +83,7 @@ TEST_F(PatrolTime, OkAnswersTheTypedNumber) {
         SCOPED_TRACE(c.typed);
         Given({{"Start", "2"}});
         std::atomic<int> slider{-1};
-        DialogWatch watch([&](HWND dialog) {
+        testsupport::BoxAnswerer watch([&](HWND dialog) {
             Type(dialog, IDC_PATROL_MINUTES, c.typed);
             slider = SliderPosition(dialog);
             Press(dialog, IDOK);
@@ -95,7 +95,7 @@ TEST_F(PatrolTime, OkAnswersTheTypedNumber) {
 }
 
 TEST_F(PatrolTime, TheEditTakesTwoCharacters) {
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_PATROL_MINUTES, EM_GETLIMITTEXT, 0, 0), 2);
         Press(dialog, IDCANCEL);
     });
@@ -103,7 +103,7 @@ TEST_F(PatrolTime, TheEditTakesTwoCharacters) {
 }
 
 TEST_F(PatrolTime, MovingTheSliderWritesTheMinutesAndDisablesTheEditAtZero) {
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         MoveSlider(dialog, 12);
         EXPECT_EQ(Text(dialog, IDC_PATROL_MINUTES), "12");
         EXPECT_TRUE(Enabled(dialog, IDC_PATROL_MINUTES));
@@ -119,7 +119,7 @@ TEST_F(PatrolTime, MovingTheSliderWritesTheMinutesAndDisablesTheEditAtZero) {
 
 TEST_F(PatrolTime, CloseLeavesTheClickedRealtimeSwitchAsItWas) {
     Given({{"Start", "4"}, {"RealtimeStartup", "1"}});
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         Click(dialog, IDC_PATROL_REALTIME);
         EXPECT_FALSE(Checked(dialog, IDC_PATROL_REALTIME));
         EXPECT_EQ(OptionValue("RealtimeStartup"), 0) << "the click is kept at once";
@@ -135,7 +135,7 @@ TEST_F(PatrolTime, CloseLeavesTheClickedRealtimeSwitchAsItWas) {
 
 TEST_F(PatrolTime, OkStoresTheRealtimeSwitch) {
     Given({{"RealtimeServices", "1"}});
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         Click(dialog, IDC_PATROL_REALTIME);
         Press(dialog, IDOK);
     });
@@ -169,7 +169,7 @@ TEST_F(PatrolPicture, ZeroMinutesTurnsThePictureOffAndStoresZero) {
     Given({{"Start", "5"}, {"RealtimeStartup", "0"}});
     host_.Activate();
     ASSERT_EQ(Picture(), PictureBitmap(IDB_MONITOR_ON));
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         Type(dialog, IDC_PATROL_MINUTES, "0");
         Press(dialog, IDOK);
     });
@@ -182,7 +182,7 @@ TEST_F(PatrolPicture, ZeroMinutesTurnsThePictureOffAndStoresZero) {
 TEST_F(PatrolPicture, CloseChangesNeitherOptionNorPicture) {
     Given({{"Start", "5"}, {"RealtimeStartup", "0"}});
     host_.Activate();
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         Click(dialog, IDC_PATROL_REALTIME);
         Type(dialog, IDC_PATROL_MINUTES, "0");
         Press(dialog, IDCANCEL);
@@ -196,7 +196,7 @@ TEST_F(PatrolPicture, CloseChangesNeitherOptionNorPicture) {
 TEST_F(PatrolPicture, TheRealtimeSwitchShowsOnThePictureAfterOk) {
     Given({{"Start", "0"}, {"RealtimeStartup", "0"}});
     host_.Activate();
-    DialogWatch watch([](HWND dialog) {
+    testsupport::BoxAnswerer watch([](HWND dialog) {
         Click(dialog, IDC_PATROL_REALTIME);
         Press(dialog, IDOK);
     });
@@ -217,7 +217,7 @@ TEST_F(PatrolTime, EachPageOpensItsCategory) {
         SCOPED_TRACE(c.option);
         std::string title = LoadTextString(c.titleId);
         std::atomic<bool> titled{false};
-        DialogWatch watch([&](HWND dialog) {
+        testsupport::BoxAnswerer watch([&](HWND dialog) {
             titled = Caption(dialog) == title;
             Type(dialog, IDC_PATROL_MINUTES, "17");
             Press(dialog, IDOK);
@@ -230,7 +230,7 @@ TEST_F(PatrolTime, EachPageOpensItsCategory) {
 }
 
 TEST_F(PatrolTime, APageWithoutACategoryOpensNothing) {
-    DialogWatch watch([](HWND dialog) { Press(dialog, IDCANCEL); }, 500);
+    testsupport::BoxAnswerer watch([](HWND dialog) { Press(dialog, IDCANCEL); }, 500);
     OpenPatrolTimeDialog(nullptr, 6029);
     watch.Stop();
     EXPECT_FALSE(watch.seen());

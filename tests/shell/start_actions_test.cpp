@@ -4,8 +4,9 @@
 
 #include "shell/main_window.h"
 #include "shell/placement.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/start_actions.h"
+#include "support/temp_reg_scratch.h"
 
 namespace {
 
@@ -15,16 +16,25 @@ TEST(RestoreDefaults, RemovesExactlyTheOverridableTextsAndThePlacements) {
     for (const char* name : {"xPos", "dyPosAddFileType", "xInfo", "StayHere"})
         ASSERT_TRUE(RegWriteString(HKEY_CURRENT_USER, kProgramKey, name, "10"));
     RestoreDefaults();
-    char out[8];
-    EXPECT_EQ(RegReadString(kProgramKey, "LString0", HKEY_LOCAL_MACHINE, out, sizeof(out)), 0);
-    EXPECT_EQ(RegReadString(kProgramKey, "LString1165", HKEY_LOCAL_MACHINE, out, sizeof(out)), 0);
-    EXPECT_EQ(RegReadString(kProgramKey, "LString1166", HKEY_LOCAL_MACHINE, out, sizeof(out)), 1);
-    EXPECT_EQ(RegReadString(kProgramKey, "xPos", HKEY_CURRENT_USER, out, sizeof(out)), 0);
-    EXPECT_EQ(RegReadString(kProgramKey, "dyPosAddFileType", HKEY_CURRENT_USER, out, sizeof(out)), 0);
-    EXPECT_EQ(RegReadString(kProgramKey, "xInfo", HKEY_CURRENT_USER, out, sizeof(out)), 0);
-    EXPECT_EQ(RegReadString(kProgramKey, "StayHere", HKEY_CURRENT_USER, out, sizeof(out)), 2);
+    FixedText<8> out;
+    EXPECT_EQ(RegReadString(kProgramKey, "LString0", HKEY_LOCAL_MACHINE, out), 0);
+    EXPECT_EQ(RegReadString(kProgramKey, "LString1165", HKEY_LOCAL_MACHINE, out), 0);
+    EXPECT_EQ(RegReadString(kProgramKey, "LString1166", HKEY_LOCAL_MACHINE, out), 1);
+    EXPECT_EQ(RegReadString(kProgramKey, "xPos", HKEY_CURRENT_USER, out), 0);
+    EXPECT_EQ(RegReadString(kProgramKey, "dyPosAddFileType", HKEY_CURRENT_USER, out), 0);
+    EXPECT_EQ(RegReadString(kProgramKey, "xInfo", HKEY_CURRENT_USER, out), 0);
+    EXPECT_EQ(RegReadString(kProgramKey, "StayHere", HKEY_CURRENT_USER, out), 2);
     RegRemoveValue(HKEY_LOCAL_MACHINE, kProgramKey, "LString1166");
     RegRemoveValue(HKEY_CURRENT_USER, kProgramKey, "StayHere");
+}
+
+// The data folder lies under the user's profile, whose path usually has blanks.
+TEST(PerformStartAction, RegRepairImportsTempRegFromADataFolderWithBlanks) {
+    testsupport::TempRegScratch scratch("C:\\sx-h-regrepair");
+    ASSERT_NE(scratch.appData().find(' '), std::string::npos);
+    ASSERT_TRUE(scratch.WriteTempReg());
+    PerformStartAction(StartAction::RegRepair);
+    EXPECT_TRUE(scratch.Imported());
 }
 
 TEST(Placement, SavedCoordinatesBeyondTheVirtualScreen) {

@@ -11,7 +11,7 @@
 
 #include "shell/option_store.h"
 #include "shell/options.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 
 class StoredOptionsTest : public ::testing::Test {
 protected:
@@ -27,8 +27,8 @@ protected:
         LoadOptions();
     }
     static std::string Stored(const char* name) {
-        char text[32] = {};
-        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text, sizeof(text));
-        return text;
+        FixedText<32> text;
+        RegReadString(kOptionsKey, name, HKEY_CURRENT_USER, text);
+        return std::string(text.view());
     }
 };

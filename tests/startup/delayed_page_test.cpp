@@ -17,17 +17,18 @@
 #include "shell/options.h"
 #include "shell/page_commands.h"
 #include "shell/page_menu.h"
-#include "startup/delay_dialogs.h"
-#include "startup/delay_store.h"
+#include "startup/delayed/delay_dialogs.h"
+#include "startup/delayed/delay_values.h"
 #include "startup/delayed_page.h"
-#include "startup/launch.h"
-#include "delayed_test_support.h"
-#include "dialog_watch.h"
-#include "startup_change_fixture.h"
-#include "startup_test_support.h"
+#include "startup/delayed/delayed_launch.h"
+#include "startup/delayed_test_support.h"
+#include "support/box_answerer.h"
+#include "startup/startup_change_fixture.h"
+#include "support/test_files.h"
+#include "base/windows_version.h"
 
 using namespace changetest;
-using delaytest::BoxAnswers;
+using testsupport::BoxAnswerer;
 
 namespace {
 
@@ -92,11 +93,11 @@ protected:
             if (titles[i] == title) return int(i);
         return -1;
     }
-    std::vector<std::string> Command(int id, std::vector<int> answers) {
-        BoxAnswers boxes(std::move(answers));
+    std::vector<std::string> Command(int id, std::vector<BoxAnswerer::Answer> answers) {
+        BoxAnswerer boxes(std::move(answers));
         SendMessageA(page_, WM_COMMAND, WPARAM(id), 0);
         boxes.Stop();
-        return boxes.Texts();
+        return boxes.texts();
     }
 
     HWND sheet_ = nullptr, page_ = nullptr, list_ = nullptr;
@@ -222,7 +223,7 @@ TEST(LaunchProgram, ADllWithAnAppletIsStartedThroughTheApplet) {
 // ---- Dialog 199 ------------------------------------------------------------
 
 int AnswerStartupType(std::function<void(HWND)> action) {
-    DialogWatch watch(std::move(action));
+    testsupport::BoxAnswerer watch(std::move(action));
     int answer = AskStartupProgramType(nullptr);
     watch.Stop();
     EXPECT_TRUE(watch.seen());
@@ -263,9 +264,9 @@ TEST(StartupTypeDialog, AnswersAllUsersCurrentUserOrNobody) {
 class DelayOptionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved64_ = g_app.is64BitWindows;
+        saved64_ = IsWindows64();
         SetWindows64(true);
-        guard_ = std::make_unique<RegTreeGuard>(HKEY_CURRENT_USER, "Software\\Orvik Studios");
+        guard_ = std::make_unique<testsupport::RegistryGuard>(HKEY_CURRENT_USER, "Software\\Orvik Studios");
         SetText(HKEY_CURRENT_USER, kDelay, kProgram, "11");
     }
     void TearDown() override {
@@ -279,7 +280,7 @@ protected:
         return text;
     }
     bool Run(std::function<void(HWND)> action) {
-        DialogWatch watch(std::move(action));
+        testsupport::BoxAnswerer watch(std::move(action));
         bool applied = ShowDelayOptionsDialog(nullptr, HKEY_CURRENT_USER, kProgram);
         watch.Stop();
         EXPECT_TRUE(watch.seen());
@@ -290,7 +291,7 @@ protected:
 
 private:
     bool saved64_ = false;
-    std::unique_ptr<RegTreeGuard> guard_;
+    std::unique_ptr<testsupport::RegistryGuard> guard_;
 };
 
 TEST_F(DelayOptionsDialogTest, ShowsTheStoredOptionsAndApplyWritesTheNewOnes) {

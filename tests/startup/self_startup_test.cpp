@@ -4,9 +4,9 @@
 #include <string>
 
 #include "shell/app_state.h"
-#include "startup/program_folders.h"
+#include "base/program_folders.h"
 #include "startup/self_startup.h"
-#include "startup_change_fixture.h"
+#include "startup/startup_change_fixture.h"
 
 using namespace changetest;
 
@@ -49,9 +49,9 @@ TEST_F(StartupChangeTest, WithoutTheMonitorNothingCountsAsFound) {
 TEST_F(StartupChangeTest, SwitchingOnWritesTheMonitorsRunValue) {
     g_app.monitorAutoStart = false;
     ASSERT_TRUE(SetSelfStartup(true));
-    char folder[MAX_PATH] = {};
-    ProgramFolder(folder, sizeof(folder));
-    const std::string command = std::string(folder) + "\\sentrivox.exe -expressboot";
+    FixedText<MAX_PATH> folder;
+    ProgramFolder(folder);
+    const std::string command = std::string(folder.view()) + "\\sentrivox.exe -expressboot";
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, RunKeyPath(1), "Sentrivox"), command);
     EXPECT_EQ(Text(HKEY_CURRENT_USER, kStartupChangeKey, command), std::string("1"));
     EXPECT_TRUE(g_app.monitorAutoStart);

@@ -15,106 +15,21 @@
 #include "shell/app_state.h"
 #include "shell/history.h"
 #include "shell/list_store.h"
-#include "shell/registry.h"
-#include "startup/disabled_records.h"
-#include "startup/disabled_shortcuts.h"
-#include "startup/disabled_store.h"
-#include "startup/location_types.h"
-#include "startup/raw_values.h"
-#include "startup/startup_change_record.h"
-#include "startup/system_entries.h"
-#include "startup/winlogon_notify.h"
+#include "base/registry.h"
+#include "startup/disable/disabled_record.h"
+#include "startup/disable/moved_shortcuts.h"
+#include "startup/disable/disabled_index.h"
+#include "startup/locations/location_types.h"
+#include "base/raw_values.h"
+#include "startup/disable/startup_change_record.h"
+#include "startup/locations/system_entries.h"
+#include "startup/locations/winlogon_notify.h"
 #include "support/http_server.h"
-#include "startup_test_support.h"
+#include "support/registry_fixture.h"
+#include "support/test_files.h"
+#include "base/windows_version.h"
 
 namespace changetest {
-
-// A key with everything below it, or its absence, put back exactly: the key is
-// deleted and written again from the snapshot.
-class RegTreeGuard {
-public:
-    RegTreeGuard(HKEY root, std::string subkey) : root_(root), subkey_(std::move(subkey)) {
-        existed_ = Capture(subkey_, node_);
-    }
-    ~RegTreeGuard() {
-        DeleteTree(subkey_);
-        if (existed_) Write(subkey_, node_);
-    }
-    RegTreeGuard(const RegTreeGuard&) = delete;
-    RegTreeGuard& operator=(const RegTreeGuard&) = delete;
-
-private:
-    struct Value {
-        std::string name;
-        DWORD type;
-        std::vector<BYTE> data;
-    };
-    struct Node {
-        std::vector<Value> values;
-        std::vector<std::pair<std::string, std::unique_ptr<Node>>> children;
-    };
-
-    bool Capture(const std::string& path, Node& node) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-        std::vector<char> name(16384);
-        std::vector<BYTE> data(1 << 16);
-        for (DWORD i = 0;; ++i) {
-            DWORD nameLen = DWORD(name.size()), dataLen = DWORD(data.size()), type = 0;
-            if (RegEnumValueA(key, i, name.data(), &nameLen, nullptr, &type, data.data(), &dataLen) != ERROR_SUCCESS)
-                break;
-            node.values.push_back({std::string(name.data(), nameLen), type,
-                                   std::vector<BYTE>(data.begin(), data.begin() + dataLen)});
-        }
-        for (DWORD i = 0;; ++i) {
-            DWORD nameLen = DWORD(name.size());
-            if (RegEnumKeyExA(key, i, name.data(), &nameLen, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-                break;
-            node.children.emplace_back(std::string(name.data(), nameLen), std::make_unique<Node>());
-        }
-        RegCloseKey(key);
-        for (auto& [child, childNode] : node.children) Capture(path + "\\" + child, *childNode);
-        return true;
-    }
-
-    void DeleteTree(const std::string& path) {
-        ::RegDeleteTreeA(root_, path.c_str());
-        RegDeleteKeyA(root_, path.c_str());
-    }
-
-    void Write(const std::string& path, const Node& node) {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(root_, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-            return;
-        for (const Value& v : node.values)
-            RegSetValueExA(key, v.name.empty() ? nullptr : v.name.c_str(), 0, v.type, v.data.data(), DWORD(v.data.size()));
-        RegCloseKey(key);
-        for (const auto& [child, childNode] : node.children) Write(path + "\\" + child, *childNode);
-    }
-
-    HKEY root_;
-    std::string subkey_;
-    bool existed_ = false;
-    Node node_;
-};
-
-// One entry of win.ini's [windows] section.
-class WinIniEntryGuard {
-public:
-    explicit WinIniEntryGuard(std::string entry) : entry_(std::move(entry)) {
-        char value[4096] = {};
-        GetProfileStringA("windows", entry_.c_str(), "\x01", value, sizeof(value));
-        had_ = value[0] != '\x01';
-        value_ = had_ ? value : "";
-    }
-    ~WinIniEntryGuard() { WriteProfileStringA("windows", entry_.c_str(), had_ ? value_.c_str() : nullptr); }
-    WinIniEntryGuard(const WinIniEntryGuard&) = delete;
-    WinIniEntryGuard& operator=(const WinIniEntryGuard&) = delete;
-
-private:
-    std::string entry_, value_;
-    bool had_ = false;
-};
 
 inline bool IsFile(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -131,15 +46,6 @@ inline std::vector<std::string> FilesIn(const std::string& folder) {
     } while (FindNextFileA(find, &found));
     FindClose(find);
     return names;
-}
-
-inline bool WriteWholeFile(const std::string& path, const std::string& content) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, content.data(), DWORD(content.size()), &written, nullptr) && written == content.size();
-    CloseHandle(file);
-    return ok;
 }
 
 // A folder whose files (and the folder itself, when the test made it) are put
@@ -160,7 +66,7 @@ public:
             RemoveDirectoryA(folder_.c_str());
             return;
         }
-        for (const auto& [name, content] : files_) WriteWholeFile(Path(name), content);
+        for (const auto& [name, content] : files_) ScratchFolder::Write(Path(name), content);
     }
     FolderGuard(const FolderGuard&) = delete;
     FolderGuard& operator=(const FolderGuard&) = delete;
@@ -180,7 +86,7 @@ public:
         if (existed_) content_ = ReadWholeFile(path_);
     }
     ~FileGuard() {
-        if (existed_) WriteWholeFile(path_, content_);
+        if (existed_) ScratchFolder::Write(path_, content_);
         else DeleteFileA(path_.c_str());
     }
     FileGuard(const FileGuard&) = delete;
@@ -193,10 +99,9 @@ private:
 };
 
 inline std::string ShellFolder(HKEY root, const char* name) {
-    char folder[MAX_PATH] = {};
-    RegReadString("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name, root, folder,
-                  sizeof(folder));
-    return folder;
+    FixedText<MAX_PATH> folder;
+    RegReadString("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name, root, folder);
+    return std::string(folder.view());
 }
 
 inline std::string RunKeyPath(int type) {
@@ -262,7 +167,7 @@ struct HistoryLine {
 class StartupChangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved64_ = g_app.is64BitWindows;
+        saved64_ = IsWindows64();
         savedAutoStart_ = g_app.monitorAutoStart;
         SetWindows64(true);  // the prefix is 64-bit Windows; Wow6432Node keys exist
         for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
@@ -307,7 +212,9 @@ protected:
         g_app.monitorAutoStart = savedAutoStart_;
     }
 
-    void Guard(HKEY root, const std::string& subkey) { guards_.push_back(std::make_unique<RegTreeGuard>(root, subkey)); }
+    void Guard(HKEY root, const std::string& subkey) {
+        guards_.push_back(std::make_unique<testsupport::RegistryGuard>(root, subkey));
+    }
 
     std::vector<HistoryLine> History() const {
         std::vector<HistoryLine> lines;
@@ -334,7 +241,7 @@ protected:
 
 private:
     bool saved64_ = false, savedAutoStart_ = false;
-    std::vector<std::unique_ptr<RegTreeGuard>> guards_;
+    std::vector<std::unique_ptr<testsupport::RegistryGuard>> guards_;
     std::vector<std::unique_ptr<WinIniEntryGuard>> winIni_;
     std::vector<std::unique_ptr<FolderGuard>> folders_;
     std::unique_ptr<FileGuard> history_;

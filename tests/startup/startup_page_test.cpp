@@ -16,20 +16,21 @@
 
 #include "resource_ids.h"
 #include "shell/app_state.h"
-#include "shell/first_seen.h"
+#include "base/first_seen.h"
 #include "shell/load_text.h"
 #include "shell/page_menu.h"
-#include "shell/registry.h"
+#include "base/registry.h"
 #include "shell/page_commands.h"
-#include "startup/disabled_store.h"
-#include "startup/online_lookup.h"
-#include "startup/processes.h"
+#include "startup/disable/disabled_index.h"
+#include "shell/online_lookup.h"
+#include "base/processes.h"
 #include "startup/startup_page.h"
 #include "startup/startup_page_commands.h"
-#include "startup/version_info.h"
-#include "startup_change_fixture.h"
-#include "scan_fixture.h"
-#include "startup_test_support.h"
+#include "base/version_info.h"
+#include "startup/startup_change_fixture.h"
+#include "startup/scan_fixture.h"
+#include "support/test_files.h"
+#include "support/box_answerer.h"
 #include "support/window_driver.h"
 
 using namespace changetest;
@@ -42,46 +43,6 @@ constexpr const char* kOptionsPath = "Software\\Orvik Studios\\Sentrivox\\Option
 constexpr const char* kSessionManager = "System\\CurrentControlSet\\Control\\Session Manager";
 
 std::string Pattern(int stringId) { return LoadTextString(stringId); }
-
-// Answers every message box of this process with one button and keeps their
-// texts, until it goes out of scope.
-class MessageBoxAnswers {
-public:
-    explicit MessageBoxAnswers(int answer) : answer_(answer) {
-        thread_ = std::thread([this] {
-            while (!stop_) {
-                // A box can be visible a moment before its text is set.
-                auto box = driver::FindMessageBox(GetCurrentProcessId());
-                if (box && !box->text.empty()) {
-                    {
-                        std::lock_guard<std::mutex> lock(mutex_);
-                        texts_.push_back(box->text);
-                    }
-                    driver::AnswerMessageBox(box->window, answer_, 5000);
-                }
-                Sleep(20);
-            }
-        });
-    }
-    ~MessageBoxAnswers() {
-        stop_ = true;
-        thread_.join();
-    }
-    MessageBoxAnswers(const MessageBoxAnswers&) = delete;
-    MessageBoxAnswers& operator=(const MessageBoxAnswers&) = delete;
-
-    std::vector<std::string> texts() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return texts_;
-    }
-
-private:
-    int answer_;
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::vector<std::string> texts_;
-    std::thread thread_;
-};
 
 // What the list shows for one entry.
 struct ShownRow {
@@ -204,7 +165,7 @@ TEST_F(StartupPageTest, RemovingThreeEntriesAsksNothingAndRemovesAllThree) {
     Activate();
     Select({"SP alpha", "SP beta", "SP gamma"});
     {
-        MessageBoxAnswers answers(IDYES);
+        testsupport::BoxAnswerer answers(testsupport::kEveryBox, IDYES);
         Press(IDC_REMOVE);
         EXPECT_TRUE(answers.texts().empty());
     }
@@ -223,7 +184,7 @@ TEST_F(StartupPageTest, RemovingOneEntryAsksOnceAndNoKeepsIt) {
     const std::string asked = question.substr(0, question.find("%s")) + "C:\\SP PAGE\\SINGLE.EXE";
     for (int answer : {IDNO, IDYES}) {
         Select({"SP Single"});
-        MessageBoxAnswers answers(answer);
+        testsupport::BoxAnswerer answers(testsupport::kEveryBox, answer);
         Press(IDC_REMOVE);
         auto texts = answers.texts();
         ASSERT_EQ(texts.size(), 1u) << "answer " << answer;
@@ -247,7 +208,7 @@ TEST_F(StartupPageTest, RemovingAnEntryLeavesAnotherOfTheSameTitle) {
     SelectNone();
     ListView_SetItemState(list_, user, LVIS_SELECTED, LVIS_SELECTED);
     {
-        MessageBoxAnswers answers(IDYES);
+        testsupport::BoxAnswerer answers(testsupport::kEveryBox, IDYES);
         Press(IDC_REMOVE);
     }
     EXPECT_FALSE(InUserRun("SP Twin"));
@@ -353,7 +314,7 @@ TEST_F(StartupPageTest, EveryRowCommandWithoutASelectionSaysSo) {
     };
     for (const Case& c : cases) {
         SelectNone();
-        MessageBoxAnswers answers(IDOK);
+        testsupport::BoxAnswerer answers(testsupport::kEveryBox, IDOK);
         Press(c.command);
         auto texts = answers.texts();
         ASSERT_EQ(texts.size(), 1u) << c.name;
@@ -445,7 +406,7 @@ TEST_F(StartupPageTest, DisablingSeveralEntriesStopsNoProgramOfAnEntryThatStays)
     SetAdvanced(true);
     Select({"Winlogon Shell", "SP Several"});
     {
-        MessageBoxAnswers answers(IDYES);
+        testsupport::BoxAnswerer answers(testsupport::kEveryBox, IDYES);
         Press(IDC_DISABLE);
         EXPECT_TRUE(answers.texts().empty());
     }
@@ -534,7 +495,7 @@ TEST_F(StartupPageTest, LayoutKeepsTheAdvancedBoxBetweenListAndButtons) {
 }
 
 TEST_F(StartupPageTest, DeleteOnRebootAsksAndSchedulesTheProgramFile) {
-    RegValueGuard pending(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations");
+    testsupport::RegistryGuard pending(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations");
     ScratchFolder folder("C:\\sp-page-doom");
     const std::string program = folder / "doomed.exe";
     ASSERT_TRUE(ScratchFolder::Write(program, "MZ"));
@@ -543,11 +504,12 @@ TEST_F(StartupPageTest, DeleteOnRebootAsksAndSchedulesTheProgramFile) {
     const auto before = PendingRenames();
     for (int answer : {IDNO, IDYES}) {
         Select({"SP Doomed"});
-        MessageBoxAnswers answers(answer);
+        testsupport::BoxAnswerer answers(testsupport::kEveryBox, answer);
         Press(kCommandDeleteOnReboot);
         auto texts = answers.texts();
         ASSERT_EQ(texts.size(), 1u);
-        EXPECT_EQ(texts[0], Pattern(IDS_CONFIRM_DELETE_ON_REBOOT));
+        // The question names the file it is about.
+        EXPECT_EQ(texts[0], Pattern(IDS_CONFIRM_DELETE_ON_REBOOT) + program);
     }
     const auto after = PendingRenames();
     ASSERT_EQ(after.size(), before.size() + 2) << "one deletion, after Yes only";

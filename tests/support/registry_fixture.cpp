@@ -158,6 +158,137 @@ RegTree CaptureRegTree(HKEY root, std::string_view subkey, RegView view) {
     return tree;
 }
 
+namespace {
+
+// The first missing key on the way to subkey (subkey itself when only it is
+// missing); empty when the key exists.
+std::string FirstMissingKey(HKEY root, const std::string& subkey) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        RegCloseKey(key);
+        return {};
+    }
+    std::string missing = subkey, path = subkey;
+    for (;;) {
+        size_t slash = path.rfind('\\');
+        if (slash == std::string::npos) break;
+        path.resize(slash);
+        if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            RegCloseKey(key);
+            break;
+        }
+        missing = path;
+    }
+    return missing;
+}
+
+void DeleteTree(HKEY root, const std::string& path) {
+    RegDeleteTreeA(root, path.c_str());
+    RegDeleteKeyA(root, path.c_str());
+}
+
+}  // namespace
+
+RegistryGuard::RegistryGuard(HKEY root, std::string subkey)
+    : root_(root), subkey_(std::move(subkey)), wholeKey_(true) {
+    created_ = FirstMissingKey(root_, subkey_);
+    existed_ = created_.empty() && Capture(root_, subkey_, saved_);
+}
+
+RegistryGuard::RegistryGuard(HKEY root, std::string subkey, std::string name)
+    : root_(root), subkey_(std::move(subkey)), name_(std::move(name)), wholeKey_(false) {
+    created_ = FirstMissingKey(root_, subkey_);
+    HKEY key = nullptr;
+    if (!created_.empty() || RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(key, name_.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+        savedValue_ = {name_, type, std::string(size, '\0')};
+        existed_ = RegQueryValueExA(key, name_.c_str(), nullptr, &type,
+                                    reinterpret_cast<BYTE*>(savedValue_.data.data()), &size) == ERROR_SUCCESS;
+        savedValue_.data.resize(size);
+    }
+    RegCloseKey(key);
+}
+
+RegistryGuard::~RegistryGuard() {
+    if (!created_.empty()) {
+        DeleteTree(root_, created_);
+        return;
+    }
+    if (wholeKey_) {
+        DeleteTree(root_, subkey_);
+        if (existed_) Write(root_, subkey_, saved_);
+        return;
+    }
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    if (existed_)
+        RegSetValueExA(key, name_.c_str(), 0, savedValue_.type, reinterpret_cast<const BYTE*>(savedValue_.data.data()),
+                       DWORD(savedValue_.data.size()));
+    else
+        RegDeleteValueA(key, name_.c_str());
+    RegCloseKey(key);
+}
+
+bool RegistryGuard::Capture(HKEY root, const std::string& path, Key& node) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    std::vector<char> name(16384);
+    std::vector<BYTE> data(1 << 16);
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLen = DWORD(name.size()), dataLen = DWORD(data.size()), type = 0;
+        if (RegEnumValueA(key, i, name.data(), &nameLen, nullptr, &type, data.data(), &dataLen) != ERROR_SUCCESS)
+            break;
+        node.values.push_back({std::string(name.data(), nameLen), type,
+                               std::string(reinterpret_cast<const char*>(data.data()), dataLen)});
+    }
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLen = DWORD(name.size());
+        if (RegEnumKeyExA(key, i, name.data(), &nameLen, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        node.children.emplace_back(std::string(name.data(), nameLen), Key());
+    }
+    RegCloseKey(key);
+    for (auto& [child, childKey] : node.children) Capture(root, path + "\\" + child, childKey);
+    return true;
+}
+
+void RegistryGuard::Write(HKEY root, const std::string& path, const Key& node) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    for (const Value& v : node.values)
+        RegSetValueExA(key, v.name.empty() ? nullptr : v.name.c_str(), 0, v.type,
+                       reinterpret_cast<const BYTE*>(v.data.data()), DWORD(v.data.size()));
+    RegCloseKey(key);
+    for (const auto& [child, childKey] : node.children) Write(root, path + "\\" + child, childKey);
+}
+
+void RegistryGuard::Set(const std::string& text) const { Set(name_, text); }
+
+void RegistryGuard::Set(const std::string& name, const std::string& text, DWORD type) const {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root_, subkey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name.empty() ? nullptr : name.c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                   DWORD(text.size() + 1));
+    RegCloseKey(key);
+}
+
+void RegistryGuard::SetDword(const std::string& name, DWORD value) const {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root_, subkey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+    RegCloseKey(key);
+}
+
+void RegistryGuard::Remove() const {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueA(key, name_.c_str());
+    RegCloseKey(key);
+}
+
 void CleanProgramRegistry() {
     for (RegView view : {RegView::k64, RegView::k32}) {
         DeleteRegTree(HKEY_CURRENT_USER, kVendorKey, view);

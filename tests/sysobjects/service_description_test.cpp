@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "startup/info_type_text.h"
+#include "shell/info_type_text.h"
 #include "sysobjects/service_description.h"
 #include "sysobjects/service_hooks.h"
 #include "service_test_support.h"

@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "res/resource_ids.h"
+#include "info_ids.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
-#include "startup/dialog_watch.h"
-#include "startup/info_dialog.h"
+#include "support/box_answerer.h"
+#include "shell/info_dialog.h"
 #include "sysobjects/service_hooks.h"
 #include "sysobjects/service_scanner.h"
 #include "service_test_support.h"
@@ -82,7 +83,7 @@ protected:
     }
     // Runs the dialog on a row; script acts on it from a second thread, then it is closed.
     void Run(int row, const std::function<void(HWND)>& script) {
-        DialogWatch watch([&](HWND dialog) {
+        testsupport::BoxAnswerer watch([&](HWND dialog) {
             script(dialog);
             SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
         });
@@ -92,9 +93,9 @@ protected:
     }
 
     HistoryFile history_;
-    RegValueGuard expand_{HKEY_CURRENT_USER, kOptionsKey, "ExpandInfo"};
-    RegValueGuard x_{HKEY_CURRENT_USER, kProgramKey, "xInfo"}, y_{HKEY_CURRENT_USER, kProgramKey, "yInfo"};
-    RegValueGuard dx_{HKEY_CURRENT_USER, kProgramKey, "dxInfo"}, dy_{HKEY_CURRENT_USER, kProgramKey, "dyInfo"};
+    testsupport::RegistryGuard expand_{HKEY_CURRENT_USER, kOptionsKey, "ExpandInfo"};
+    testsupport::RegistryGuard x_{HKEY_CURRENT_USER, kProgramKey, "xInfo"}, y_{HKEY_CURRENT_USER, kProgramKey, "yInfo"};
+    testsupport::RegistryGuard dx_{HKEY_CURRENT_USER, kProgramKey, "dxInfo"}, dy_{HKEY_CURRENT_USER, kProgramKey, "dyInfo"};
 };
 
 TEST_F(ServiceDialog, StartTypeListKeepsItsThreeChoicesAndRunIsNotOffered) {

@@ -7,8 +7,8 @@
 #include "shell/category_scanners.h"
 #include "shell/list_store.h"
 #include "shell/load_text.h"
-#include "startup/command_line.h"
-#include "startup/version_info.h"
+#include "base/command_line.h"
+#include "base/version_info.h"
 #include "sysobjects/service_cells.h"
 #include "sysobjects/service_control.h"
 #include "sysobjects/service_rows.h"
@@ -44,7 +44,7 @@ protected:
         return ListStoreRow(RowOfService(keyName));
     }
 
-    RegValueGuard hideMicrosoft_{HKEY_CURRENT_USER, kOptionsKey, "HideMicrosoftServices"};
+    testsupport::RegistryGuard hideMicrosoft_{HKEY_CURRENT_USER, kOptionsKey, "HideMicrosoftServices"};
     ScratchFolder folder_{"C:\\service_scan_test"};
 };
 

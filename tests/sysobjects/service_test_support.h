@@ -10,10 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/fixed_text.h"
+#include "base/fixed_text.h"
+#include "base/registry.h"
+#include "support/registry_fixture.h"
 #include "shell/history.h"
 #include "shell/list_store.h"
-#include "startup/startup_test_support.h"
+#include "support/test_files.h"
 #include "support/window_driver.h"
 #include "sysobjects/service_rows.h"
 
@@ -67,7 +69,7 @@ public:
             CloseServiceHandle(service_);
         }
         if (manager_) CloseServiceHandle(manager_);
-        ::RegDeleteTree(HKEY_LOCAL_MACHINE, std::string(kServicesKey) + "\\" + keyName_);
+        testsupport::DeleteRegTree(HKEY_LOCAL_MACHINE, std::string(kServicesKey) + "\\" + keyName_);
     }
     ScratchService(const ScratchService&) = delete;
     ScratchService& operator=(const ScratchService&) = delete;
@@ -139,7 +141,7 @@ public:
     }
     ~ScratchServiceKey() {
         if (key_) RegCloseKey(key_);
-        ::RegDeleteTree(HKEY_LOCAL_MACHINE, Path());
+        testsupport::DeleteRegTree(HKEY_LOCAL_MACHINE, Path());
     }
     ScratchServiceKey(const ScratchServiceKey&) = delete;
     ScratchServiceKey& operator=(const ScratchServiceKey&) = delete;
@@ -226,7 +228,7 @@ public:
 
 private:
     std::string path_;
-    RegValueGuard option_{HKEY_CURRENT_USER, kOptionsKey, "History"};
+    testsupport::RegistryGuard option_{HKEY_CURRENT_USER, kOptionsKey, "History"};
 };
 
 }  // namespace servicetest

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "shell/list_store.h"
-#include "startup/processes.h"
+#include "base/processes.h"
+#include "shell/running_programs.h"
 #include "support/http_server.h"
 #include "sysobjects/task_kill.h"
 #include "service_test_support.h"
@@ -63,8 +64,8 @@ protected:
     ScratchFolder root_{"C:\\task_kill_test"};
     HistoryFile history_;
     testsupport::HttpServer server_;
-    RegValueGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
-    RegValueGuard reportAddress_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
+    testsupport::RegistryGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
+    testsupport::RegistryGuard reportAddress_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
     std::deque<driver::Process> processes_;  // references to its elements stay valid
 };
 
