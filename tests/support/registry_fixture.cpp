@@ -160,11 +160,15 @@ RegTree CaptureRegTree(HKEY root, std::string_view subkey, RegView view) {
 
 namespace {
 
+// The guard works in the native view, the one the program reads and writes on
+// 64-bit Windows, also from a 32-bit test program; 32-bit Windows ignores the flag.
+constexpr REGSAM kGuardView = KEY_WOW64_64KEY;
+
 // The first missing key on the way to subkey (subkey itself when only it is
 // missing); empty when the key exists.
 std::string FirstMissingKey(HKEY root, const std::string& subkey) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ | kGuardView, &key) == ERROR_SUCCESS) {
         RegCloseKey(key);
         return {};
     }
@@ -173,7 +177,7 @@ std::string FirstMissingKey(HKEY root, const std::string& subkey) {
         size_t slash = path.rfind('\\');
         if (slash == std::string::npos) break;
         path.resize(slash);
-        if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | kGuardView, &key) == ERROR_SUCCESS) {
             RegCloseKey(key);
             break;
         }
@@ -182,10 +186,7 @@ std::string FirstMissingKey(HKEY root, const std::string& subkey) {
     return missing;
 }
 
-void DeleteTree(HKEY root, const std::string& path) {
-    RegDeleteTreeA(root, path.c_str());
-    RegDeleteKeyA(root, path.c_str());
-}
+void DeleteTree(HKEY root, const std::string& path) { DeleteRegTree(root, path, RegView::k64); }
 
 }  // namespace
 
@@ -199,7 +200,8 @@ RegistryGuard::RegistryGuard(HKEY root, std::string subkey, std::string name)
     : root_(root), subkey_(std::move(subkey)), name_(std::move(name)), wholeKey_(false) {
     created_ = FirstMissingKey(root_, subkey_);
     HKEY key = nullptr;
-    if (!created_.empty() || RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    if (!created_.empty() || RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_READ | kGuardView, &key) != ERROR_SUCCESS)
+        return;
     DWORD type = 0, size = 0;
     if (RegQueryValueExA(key, name_.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
         savedValue_ = {name_, type, std::string(size, '\0')};
@@ -221,7 +223,7 @@ RegistryGuard::~RegistryGuard() {
         return;
     }
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    if (RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_SET_VALUE | kGuardView, &key) != ERROR_SUCCESS) return;
     if (existed_)
         RegSetValueExA(key, name_.c_str(), 0, savedValue_.type, reinterpret_cast<const BYTE*>(savedValue_.data.data()),
                        DWORD(savedValue_.data.size()));
@@ -232,7 +234,7 @@ RegistryGuard::~RegistryGuard() {
 
 bool RegistryGuard::Capture(HKEY root, const std::string& path, Key& node) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | kGuardView, &key) != ERROR_SUCCESS) return false;
     std::vector<char> name(16384);
     std::vector<BYTE> data(1 << 16);
     for (DWORD i = 0;; ++i) {
@@ -254,7 +256,8 @@ bool RegistryGuard::Capture(HKEY root, const std::string& path, Key& node) {
 
 void RegistryGuard::Write(HKEY root, const std::string& path, const Key& node) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | kGuardView, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
         return;
     for (const Value& v : node.values)
         RegSetValueExA(key, v.name.empty() ? nullptr : v.name.c_str(), 0, v.type,
@@ -267,7 +270,8 @@ void RegistryGuard::Set(const std::string& text) const { Set(name_, text); }
 
 void RegistryGuard::Set(const std::string& name, const std::string& text, DWORD type) const {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root_, subkey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root_, subkey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE | kGuardView, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
         return;
     RegSetValueExA(key, name.empty() ? nullptr : name.c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
                    DWORD(text.size() + 1));
@@ -276,7 +280,8 @@ void RegistryGuard::Set(const std::string& name, const std::string& text, DWORD 
 
 void RegistryGuard::SetDword(const std::string& name, DWORD value) const {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root_, subkey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root_, subkey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE | kGuardView, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
         return;
     RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
     RegCloseKey(key);
@@ -284,7 +289,7 @@ void RegistryGuard::SetDword(const std::string& name, DWORD value) const {
 
 void RegistryGuard::Remove() const {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    if (RegOpenKeyExA(root_, subkey_.c_str(), 0, KEY_SET_VALUE | kGuardView, &key) != ERROR_SUCCESS) return;
     RegDeleteValueA(key, name_.c_str());
     RegCloseKey(key);
 }

@@ -55,8 +55,8 @@ void CleanProgramRegistry();
 // whole key with everything below it (root, subkey), or one value of a key
 // (root, subkey, name). Values and keys that the test adds go, those that it
 // changes or deletes come back, and keys created for the test are deleted up
-// to the first one that was there. It works in the test process's own view,
-// as the tests' raw checks do.
+// to the first one that was there. It works in the native view, the one the
+// program uses on 64-bit Windows, also from a 32-bit test program.
 class RegistryGuard {
 public:
     RegistryGuard(HKEY root, std::string subkey);
