@@ -159,6 +159,8 @@ int main() {
     SetHideMicrosoft(false);
     // The page: the scan, every row's status from the service manager, the
     // first-seen dates and the painting of the rows in view.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
     HWND host = CreateWindowExA(0, "STATIC", "Sentrivox", WS_POPUP, 0, 0, 1000, 760, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     HWND page = CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(IDD_PAGE_SERVICES), host, ServicesPageProc, 0);

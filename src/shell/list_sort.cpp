@@ -94,6 +94,16 @@ const SortOption kSortOptions[] = {
 
 bool ValidColumn(int column) { return column >= 0 && column < kSortColumns; }
 
+// The order the lists show their texts in: lstrcmpiA's, the user's collation
+// without regard to case (so "Émile" sorts beside "Emil", not after "Zeta"),
+// over the keys' own lengths. Names are matched by the case-blind rule of
+// text_helpers.h instead; this is for the eye only.
+int CompareAsListed(std::string_view a, std::string_view b) {
+    const int result = CompareStringA(GetThreadLocale(), NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
+                                      b.data(), static_cast<int>(b.size()));
+    return result == 0 ? CompareNoCase(a, b) : result - CSTR_EQUAL;
+}
+
 // One row as the keys see it, from whichever store holds the list's rows.
 struct RowView {
     std::string_view title, path, detail, description;
@@ -382,7 +392,7 @@ int CALLBACK CompareRowKeys(LPARAM row1, LPARAM row2, LPARAM column) {
         x = x.substr(0, shorter);
         y = y.substr(0, shorter);
     }
-    return CompareNoCase(x, y);
+    return CompareAsListed(x, y);
 }
 
 bool SortPageList(HWND list, int listId, int column) {
