@@ -151,10 +151,14 @@ private:
     std::vector<char> companyKnown_;
 };
 
-// A dialog procedure over one page object of type Page, for the page table
-// and the tests' page hosts.
+// The one object of a page type, and the dialog procedure over it, for the
+// page table and the tests' page hosts.
+template <class Page>
+Page& ListPageOf() {
+    static Page page;
+    return page;
+}
 template <class Page>
 INT_PTR CALLBACK ListPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    static Page instance;
-    return instance.Handle(page, message, wParam, lParam);
+    return ListPageOf<Page>().Handle(page, message, wParam, lParam);
 }

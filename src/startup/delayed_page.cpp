@@ -169,15 +169,10 @@ private:
     unsigned fillGeneration_ = ~0u;
 };
 
-DelayedPage& ThePage() {
-    static DelayedPage page;
-    return page;
-}
-
 }  // namespace
 
-void FillDelayedList(HWND page) { ThePage().Fill(page); }
+void FillDelayedList(HWND page) { ListPageOf<DelayedPage>().Fill(page); }
 
 INT_PTR CALLBACK DelayedPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ThePage().Handle(page, message, wParam, lParam);
+    return ListPageProcedure<DelayedPage>(page, message, wParam, lParam);
 }

@@ -146,11 +146,6 @@ private:
     FirstDetectedDates dates_;
 };
 
-StartupPage& ThePage() {
-    static StartupPage page;
-    return page;
-}
-
 }  // namespace
 
 std::string StartupCommandText(const ListRow& row) {
@@ -161,10 +156,10 @@ std::string StartupCommandText(const ListRow& row) {
     return text;
 }
 
-void FillStartupList(HWND page) { ThePage().Fill(page); }
+void FillStartupList(HWND page) { ListPageOf<StartupPage>().Fill(page); }
 
-void UpdateStartupButtons(HWND page) { ThePage().UpdateButtons(page); }
+void UpdateStartupButtons(HWND page) { ListPageOf<StartupPage>().UpdateButtons(page); }
 
 INT_PTR CALLBACK StartupPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ThePage().Handle(page, message, wParam, lParam);
+    return ListPageProcedure<StartupPage>(page, message, wParam, lParam);
 }

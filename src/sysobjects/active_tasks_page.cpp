@@ -70,15 +70,10 @@ private:
     FirstDetectedDates dates_;
 };
 
-ActiveTasksPage& ThePage() {
-    static ActiveTasksPage page;
-    return page;
-}
-
 }  // namespace
 
-void FillActiveTaskList(HWND page) { ThePage().Fill(page); }
+void FillActiveTaskList(HWND page) { ListPageOf<ActiveTasksPage>().Fill(page); }
 
 INT_PTR CALLBACK ActiveTasksPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ThePage().Handle(page, message, wParam, lParam);
+    return ListPageProcedure<ActiveTasksPage>(page, message, wParam, lParam);
 }

@@ -82,15 +82,10 @@ private:
     FirstDetectedDates dates_;
 };
 
-ServicesPage& ThePage() {
-    static ServicesPage page;
-    return page;
-}
-
 }  // namespace
 
-void FillServiceList(HWND page) { ThePage().Fill(page); }
+void FillServiceList(HWND page) { ListPageOf<ServicesPage>().Fill(page); }
 
 INT_PTR CALLBACK ServicesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ThePage().Handle(page, message, wParam, lParam);
+    return ListPageProcedure<ServicesPage>(page, message, wParam, lParam);
 }
