@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/unique_resource.h"
+#include "base/command_line.h"
 #include "base/text_helpers.h"
 #include "base/windows_version.h"
 
@@ -130,4 +131,30 @@ int HostsFilePath(TextBuffer out) {
     if (!(nt ? SystemFolder(folder) : WindowsFolder(folder))) return int(out.assign({}));
     if (!JoinPath(folder.view(), nt ? "drivers\\etc\\HOSTS" : "HOSTS", hosts)) return int(out.assign({}));
     return int(out.assign(hosts.view()));
+}
+
+FixedText<MAX_PATH> PathAsOnDisk(std::string_view path) {
+    const auto IsFullPath = [](std::string_view p) { return p.size() > 2 && p[1] == ':'; };
+    FixedText<MAX_PATH> original(path);
+    if (!IsFullPath(path) || path.size() < 4 || path[2] != '\\' || path.size() >= MAX_PATH ||
+        path.find_first_of("*?\"") != std::string_view::npos)
+        return original;
+    FsRedirectionOff redirection;
+    std::string spelt(path.substr(0, 2));  // the drive as given
+    size_t at = 3;
+    while (at <= path.size()) {
+        size_t end = path.find('\\', at);
+        if (end == std::string_view::npos) end = path.size();
+        if (end == at) return original;  // an empty name: no such file
+        std::string probe = spelt + "\\" + std::string(path.substr(at, end - at));
+        WIN32_FIND_DATAA found;
+        if (!UniqueFindHandle(FindFirstFileA(probe.c_str(), &found))) return original;
+        std::string_view name(found.cFileName, BoundedLength(found.cFileName, sizeof(found.cFileName)));
+        // The long name only: a short name given in the path stays short.
+        bool same = EqualsNoCase(name, path.substr(at, end - at));
+        spelt += '\\';
+        spelt += same ? name : path.substr(at, end - at);
+        at = end + 1;
+    }
+    return spelt.size() < MAX_PATH ? FixedText<MAX_PATH>(spelt) : original;
 }

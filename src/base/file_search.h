@@ -1,6 +1,8 @@
 // Finding files and folders, and the WOW64 file-system redirection bracket.
 #pragma once
 
+#include <windows.h>
+
 #include <cstddef>
 #include <string_view>
 
@@ -39,3 +41,8 @@ private:
 bool DeleteFileForce(std::string_view path);
 // <System folder>\drivers\etc\HOSTS on the NT family, <Windows folder>\HOSTS on 9x.
 int HostsFilePath(TextBuffer out);
+
+// The path with each folder and file name spelt as on disk: a path
+// resolved upper-case (ExtractProgramFile) is shown or written back as it was. A path
+// that cannot be followed to its file is returned as it is.
+FixedText<MAX_PATH> PathAsOnDisk(std::string_view path);

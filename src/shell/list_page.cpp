@@ -7,6 +7,7 @@
 
 #include "resource_ids.h"
 #include "base/command_line.h"
+#include "base/file_search.h"
 #include "base/program_folders.h"
 #include "base/windows_version.h"
 #include "shell/app_state.h"
@@ -294,7 +295,7 @@ void ListPage::DeleteSelectedOnReboot(HWND page) {
     FixedText<MAX_PATH> program, file;
     if (ExtractProgramFile(row.path.view(), program) <= 0) program = row.path.view();
     // Named as it is spelt on disk: the program file comes upper-cased.
-    if (LongPathOf(program.view(), file) <= 0) file = program.view();
+    file = PathAsOnDisk(program.view());
     if (ConfirmDeleteOnReboot(page, row, file.view())) DeleteOnReboot(file.view());
 }
 

@@ -65,27 +65,3 @@ std::string JoinStartupCommand(std::string_view path, std::string_view parameter
     return command;
 }
 
-FixedText<MAX_PATH> PathAsOnDisk(std::string_view path) {
-    FixedText<MAX_PATH> original(path);
-    if (!IsFullPath(path) || path.size() < 4 || path[2] != '\\' || path.size() >= MAX_PATH ||
-        path.find_first_of("*?\"") != std::string_view::npos)
-        return original;
-    FsRedirectionOff redirection;
-    std::string spelt(path.substr(0, 2));  // the drive as given
-    size_t at = 3;
-    while (at <= path.size()) {
-        size_t end = path.find('\\', at);
-        if (end == std::string_view::npos) end = path.size();
-        if (end == at) return original;  // an empty name: no such file
-        std::string probe = spelt + "\\" + std::string(path.substr(at, end - at));
-        WIN32_FIND_DATAA found;
-        if (!UniqueFindHandle(FindFirstFileA(probe.c_str(), &found))) return original;
-        std::string_view name(found.cFileName, BoundedLength(found.cFileName, sizeof(found.cFileName)));
-        // The long name only: a short name given in the path stays short.
-        bool same = EqualsNoCase(name, path.substr(at, end - at));
-        spelt += '\\';
-        spelt += same ? name : path.substr(at, end - at);
-        at = end + 1;
-    }
-    return spelt.size() < MAX_PATH ? FixedText<MAX_PATH>(spelt) : original;
-}

@@ -27,7 +27,3 @@ DelayedCommand SplitStartupCommand(std::string_view command);
 std::string JoinStartupCommand(std::string_view path, std::string_view parameters, std::string_view applet,
                                bool quotePath);
 
-// The path with each folder and file name spelt as on disk: the store keeps
-// the upper-case form, the startup location gets back the one it had. A path
-// that cannot be followed to its file is returned as it is.
-FixedText<MAX_PATH> PathAsOnDisk(std::string_view path);

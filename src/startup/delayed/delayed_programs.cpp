@@ -8,6 +8,7 @@
 #include "res/resource_ids.h"
 #include "shell/list_store.h"
 #include "shell/messages.h"
+#include "base/file_search.h"
 #include "base/registry.h"
 #include "startup/delayed/delay_values.h"
 #include "startup/delayed/delayed_command.h"

@@ -11,6 +11,7 @@
 #include "shell/list_store.h"
 #include "startup/delayed/delay_dialogs.h"
 #include "startup/delayed/delay_values.h"
+#include "base/file_search.h"
 #include "startup/delayed/delayed_command.h"
 #include "startup/delayed/delayed_programs.h"
 #include "startup/startup_change_fixture.h"
