@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/fixed_text.h"
+#include "base/processes.h"
 #include "base/registry.h"
 #include "support/registry_fixture.h"
 #include "shell/history.h"
@@ -229,6 +231,49 @@ public:
 private:
     std::string path_;
     testsupport::RegistryGuard option_{HKEY_CURRENT_USER, kOptionsKey, "History"};
+};
+
+// Two copies of the idle program, in the folders "first" and "second" under a
+// scratch folder of the test's own, started as the test needs them; every
+// started copy is ended with the object.
+class IdleProgramCopies {
+public:
+    explicit IdleProgramCopies(const char* root) : root_(root) {
+        const std::string tool = driver::ToolPath("idle_program");
+        for (const char* sub : {"first", "second"}) {
+            const std::string folder = root_ / sub;
+            CreateDirectoryA(folder.c_str(), nullptr);
+            copied_ = CopyFileA(tool.c_str(), (folder + "\\idle_program.exe").c_str(), FALSE) && copied_;
+        }
+    }
+    ~IdleProgramCopies() {
+        for (auto& process : processes_) process.Kill();
+    }
+    IdleProgramCopies(const IdleProgramCopies&) = delete;
+    IdleProgramCopies& operator=(const IdleProgramCopies&) = delete;
+
+    bool copied() const { return copied_; }
+    std::string Copy(const char* sub) const { return root_ / sub + "\\idle_program.exe"; }
+    // Starts a copy and waits until the process walk reads its file.
+    driver::Process& Start(const std::string& path) {
+        processes_.push_back(driver::Process::Start(path, "60"));
+        EXPECT_TRUE(processes_.back().started()) << path;
+        const DWORD id = processes_.back().id();
+        driver::WaitUntil([&] {
+            bool seen = false;
+            EnumRunningProcesses([&](DWORD pid, WORD, const char* file) {
+                if (pid == id) seen = *file != '\0';
+                return pid != id;
+            });
+            return seen;
+        }, 5000);
+        return processes_.back();
+    }
+
+private:
+    ScratchFolder root_;
+    bool copied_ = true;
+    std::deque<driver::Process> processes_;  // references to its elements stay valid
 };
 
 }  // namespace servicetest

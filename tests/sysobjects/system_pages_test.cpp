@@ -99,40 +99,18 @@ protected:
         ListStoreClear();  // as the sheet leaves it when another page was left
         ASSERT_TRUE(server_.listening());
         vendor_.Set(server_.BaseUrl());
-        const std::string tool = driver::ToolPath("idle_program");
-        for (const char* sub : {"first", "second"}) {
-            const std::string folder = root_ / sub;
-            CreateDirectoryA(folder.c_str(), nullptr);
-            ASSERT_TRUE(CopyFileA(tool.c_str(), (folder + "\\idle_program.exe").c_str(), FALSE)) << folder;
-        }
+        ASSERT_TRUE(copies_.copied());
     }
-    void TearDown() override {
-        for (auto& process : processes_) process.Kill();
-        ListStoreClear();
-    }
-    std::string Copy(const char* sub) const { return root_ / sub + "\\idle_program.exe"; }
-    driver::Process& Start(const std::string& path) {
-        processes_.push_back(driver::Process::Start(path, "60"));
-        EXPECT_TRUE(processes_.back().started()) << path;
-        const DWORD id = processes_.back().id();
-        driver::WaitUntil([&] {
-            bool seen = false;
-            EnumRunningProcesses([&](DWORD pid, WORD, const char* file) {
-                if (pid == id) seen = *file != '\0';
-                return pid != id;
-            });
-            return seen;
-        }, 5000);
-        return processes_.back();
-    }
+    void TearDown() override { ListStoreClear(); }
+    std::string Copy(const char* sub) const { return copies_.Copy(sub); }
+    driver::Process& Start(const std::string& path) { return copies_.Start(path); }
 
-    ScratchFolder root_{"C:\\active_tasks_page_test"};
+    IdleProgramCopies copies_{"C:\\active_tasks_page_test"};
     HistoryFile history_;
     testsupport::HttpServer server_;
     testsupport::RegistryGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
     testsupport::RegistryGuard reportAddress_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
     testsupport::RegistryGuard sort_{HKEY_CURRENT_USER, kOptionsKey, "SortActiveTask"};
-    std::deque<driver::Process> processes_;
 };
 
 TEST_F(ActiveTasksPageTest, KillTaskEndsTheSelectedCopyOnly) {

@@ -24,35 +24,13 @@ protected:
         ASSERT_TRUE(server_.listening());
         vendor_.Set(server_.BaseUrl());
         reportAddress_.Remove();
-        const std::string tool = driver::ToolPath("idle_program");
-        for (const char* sub : {"first", "second"}) {
-            const std::string folder = root_ / sub;
-            CreateDirectoryA(folder.c_str(), nullptr);
-            ASSERT_TRUE(CopyFileA(tool.c_str(), (folder + "\\idle_program.exe").c_str(), FALSE)) << folder;
-        }
+        ASSERT_TRUE(copies_.copied());
         ListStoreClear();
     }
-    void TearDown() override {
-        for (auto& process : processes_) process.Kill();
-        ListStoreClear();
-    }
+    void TearDown() override { ListStoreClear(); }
 
-    std::string Copy(const char* sub) const { return root_ / sub + "\\idle_program.exe"; }
-    // Starts a copy and waits until the process walk reads its file.
-    driver::Process& Start(const std::string& path) {
-        processes_.push_back(driver::Process::Start(path, "60"));
-        EXPECT_TRUE(processes_.back().started()) << path;
-        const DWORD id = processes_.back().id();
-        driver::WaitUntil([&] {
-            bool seen = false;
-            EnumRunningProcesses([&](DWORD pid, WORD, const char* file) {
-                if (pid == id) seen = *file != '\0';
-                return pid != id;
-            });
-            return seen;
-        }, 5000);
-        return processes_.back();
-    }
+    std::string Copy(const char* sub) const { return copies_.Copy(sub); }
+    driver::Process& Start(const std::string& path) { return copies_.Start(path); }
     // The Active Tasks row of a file after a fresh walk; -1 when none.
     static int RowOfFile(const std::string& path) {
         ListRunningPrograms();
@@ -61,12 +39,11 @@ protected:
         return -1;
     }
 
-    ScratchFolder root_{"C:\\task_kill_test"};
+    IdleProgramCopies copies_{"C:\\task_kill_test"};
     HistoryFile history_;
     testsupport::HttpServer server_;
     testsupport::RegistryGuard vendor_{HKEY_CURRENT_USER, kProgramKey, "Server"};
     testsupport::RegistryGuard reportAddress_{HKEY_LOCAL_MACHINE, kProgramKey, "cloudremoved"};
-    std::deque<driver::Process> processes_;  // references to its elements stay valid
 };
 
 TEST_F(TaskKill, KillTaskEndsTheProcessOfTheRowAndNoOtherCopy) {
